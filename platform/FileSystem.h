@@ -1,0 +1,52 @@
+#pragma once
+// Files and folders, with paths as ANSI text in the platform's form.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lorivex::platform {
+
+#ifdef _WIN32
+inline constexpr char PathDelim = '\\';
+#else
+inline constexpr char PathDelim = '/';
+#endif
+
+std::string IncludeTrailingPathDelimiter(const std::string& path);
+std::string ExcludeTrailingPathDelimiter(const std::string& path);
+// The one way to join a folder and a name.
+std::string JoinPath(const std::string& folder, const std::string& name);
+// Folder part with its trailing delimiter ("" when there is none).
+std::string ExtractFilePath(const std::string& path);
+std::string ExtractFileName(const std::string& path);
+std::string ExtractFileExt(const std::string& path); // ".chm"
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+
+bool FileExists(const std::string& path);      // a file, not a folder
+bool DirectoryExists(const std::string& path);
+bool ForceDirectories(const std::string& path); // creates missing parents
+bool DeleteFile(const std::string& path);
+bool RemoveDir(const std::string& path);       // an empty folder
+// Creates the folder only when it does not exist yet; false when it did.
+bool CreateDirExclusive(const std::string& path);
+
+struct DirEntry {
+    std::string Name;
+    bool IsDirectory = false; // a real folder, never a link to one
+    bool IsReadOnly = false;
+};
+// Every entry of a folder except "." and ".."; empty when it cannot be read.
+std::vector<DirEntry> ListDirectory(const std::string& folder);
+bool ClearReadOnly(const std::string& path);
+bool SetReadOnly(const std::string& path);
+
+// Whole-file reads and writes of bytes. WriteFileBytes raises an Exception
+// naming the file when it cannot be written; it writes to a temporary file
+// beside the target and renames it, so the old file survives a failure.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+std::string GetCurrentDir();
+void SetCurrentDir(const std::string& path);
+
+} // namespace lorivex::platform
