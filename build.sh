@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# One entry point for newcomers and CI:
+#   ./build.sh run    install what is missing, build, run the default job
+#   ./build.sh test   install what is missing, build everything, run all tests
+#                     (Linux, Linux under the sanitizers, Windows under Wine)
+set -euo pipefail
+cd "$(dirname "$0")"
+here=$(pwd)
+jobs=${LORIVEX_JOBS:-2}
+
+packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-dev libgif-dev
+                 fp-utils libchm-bin zip unzip)
+packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # build DIR [cmake args...]
+  local dir=$1; shift
+  echo "== Building $dir"
+  cmake -S "$here" -B "$here/$dir" "$@" >/dev/null
+  cmake --build "$here/$dir" -j"$jobs"
+}
+
+case "${1:-}" in
+  run)
+    install_missing "${packages_common[@]}"
+    build build -DCMAKE_BUILD_TYPE=Release
+    echo "== lorivex --help"
+    build/bin/lorivex --help
+    echo "== lorivex info"
+    build/bin/lorivex info
+    ;;
+  test)
+    install_missing "${packages_common[@]}" "${packages_windows[@]}"
+    build build -DCMAKE_BUILD_TYPE=Release
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
+    build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+    echo "== Linux tests"
+    (cd build && ctest --output-on-failure)
+    echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    (cd build-asan && ctest --output-on-failure)
+    echo "== Windows tests under Wine"
+    tests/run-windows-tests.sh build-win
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

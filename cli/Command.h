@@ -1,0 +1,26 @@
+#pragma once
+// The lorivex command's sub-commands: each has a name, a one-line summary for
+// the overview, its own help text and a handler returning the exit code.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lorivex::cli {
+
+struct Command {
+    std::string Name;
+    std::string Summary;
+    std::string Usage; // full help text, printed by "lorivex NAME --help"
+    std::function<int(const std::vector<std::string>& args)> Run;
+};
+
+const std::vector<Command>& Commands();
+
+// Registers the add-in's install location in the user's registry when it is
+// missing or stale, as an installer would, so that the templates, symbols
+// and version beside this program are found.
+void EnsureInstallRegistration();
+
+std::string VersionText(); // the version stamped into this program
+
+} // namespace lorivex::cli

@@ -1,0 +1,99 @@
+// lorivex: compiles a help document into an HTML Help file, and gives help
+// authors the add-in's commands on the command line.
+#include <iostream>
+
+#include "cli/Command.h"
+#include "platform/CodePages.h"
+#include "services/Exception.h"
+
+namespace lorivex::cli {
+
+int RunInfo(const std::vector<std::string>& args);
+
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> commands = {
+        {"info", "Show the folders, language and formats this installation uses",
+         "Usage: lorivex info [--date-format PATTERN]\n"
+         "\n"
+         "Prints the version, the install folder registered for the add-in, the\n"
+         "temporary folder compile runs work in, the Documents folder, the default\n"
+         "help compiler, the user's language and ANSI code page, and the current\n"
+         "time as a compile run would stamp it.\n"
+         "\n"
+         "  --date-format PATTERN  format the time with PATTERN (the pattern\n"
+         "                         language of the lxDateFormat document property,\n"
+         "                         e.g. \"yyyy-mm-dd hh:nn\") instead of the user's\n"
+         "                         long date format\n",
+         RunInfo},
+    };
+    return commands;
+}
+
+} // namespace lorivex::cli
+
+namespace {
+
+using namespace lorivex::cli;
+
+void PrintOverview(std::ostream& out)
+{
+    out << "Usage: lorivex COMMAND [ARGUMENTS]\n"
+           "       lorivex --help | --version\n"
+           "\n"
+           "Lorivex turns one word-processor document into a compiled HTML Help file:\n"
+           "every heading starts a topic, the heading levels make the contents.\n"
+           "\n"
+           "Commands:\n";
+    for (const auto& command : Commands())
+        out << "  " << command.Name << std::string(12 - std::min<size_t>(command.Name.size(), 11), ' ')
+            << command.Summary << "\n";
+    out << "\n"
+           "Run 'lorivex COMMAND --help' for the options of a command.\n"
+           "Settings live in ~/.config/lorivex (or $XDG_CONFIG_HOME/lorivex).\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintOverview(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintOverview(std::cout);
+        return 0;
+    }
+    if (args[0] == "--version" || args[0] == "-V") {
+        std::cout << "lorivex " << VersionText() << "\n";
+        return 0;
+    }
+    for (const auto& command : Commands()) {
+        if (command.Name != args[0])
+            continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        for (const auto& arg : rest)
+            if (arg == "--help" || arg == "-h") {
+                std::cout << command.Usage;
+                return 0;
+            }
+        try {
+            EnsureInstallRegistration();
+            return command.Run(rest);
+        } catch (const lorivex::Exception& e) {
+            std::cerr << "lorivex " << command.Name << ": " << lorivex::platform::AnsiToUtf8(e.Message()) << "\n";
+            if (auto* elx = dynamic_cast<const lorivex::ElxException*>(&e); elx && !elx->CallStack().empty()) {
+                std::cerr << "Call stack:\n";
+                for (char c : elx->CallStack())
+                    if (c != '\r')
+                        std::cerr << c;
+            }
+            return 1;
+        }
+    }
+    std::cerr << "lorivex: unknown command '" << args[0] << "'\n\n";
+    PrintOverview(std::cerr);
+    return 2;
+}

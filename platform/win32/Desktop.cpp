@@ -1,0 +1,10 @@
+#include "platform/Desktop.h"
+
+#include <windows.h>
+
+namespace lorivex::platform {
+
+std::uintptr_t ForegroundWindow() { return reinterpret_cast<std::uintptr_t>(GetForegroundWindow()); }
+std::uintptr_t ActiveWindow() { return reinterpret_cast<std::uintptr_t>(GetActiveWindow()); }
+
+} // namespace lorivex::platform

@@ -1,0 +1,48 @@
+#pragma once
+// Free-standing operations that the compiler, the authoring dialogs and the
+// shared services call. Errors carry the context "LorivexUtilsUnit".
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "services/Guarded.h"
+#include "services/StringList.h"
+
+namespace lorivex {
+
+inline constexpr char UtilsUnit[] = "LorivexUtilsUnit";
+
+// The add-in's COM class; its InProcServer32 key names the installed binary.
+inline constexpr char AddInClsid[] = "{DEE72A43-7E7E-42B8-A8E1-58E0A2ED9124}";
+std::string AddInServerKey(); // "CLSID\{...}\InProcServer32"
+
+// Escapes text for a single-quoted JavaScript string literal; line breaks
+// become String.fromCharCode calls so that the literal stays on one line.
+std::string JavaScriptStr(const std::string& text);
+// Replaces the four HTML special characters by entities; stops at a code 0.
+std::string HtmlEncode(const std::string& text);
+// Fills the list with the pieces of text between separators; see the tests
+// for the rules on empty pieces.
+void SplitString(const std::string& text, char separator, TStringList& list);
+
+// The user's temporary folder, with a trailing path delimiter.
+std::string GetTempDir();
+// Removes the folder with everything in it; sub-folders whose names begin
+// with a full stop are kept. True when the folder itself is gone.
+bool DeleteFolderContents(const std::string& folder);
+// 32 upper-case hexadecimal digits, fresh on every call.
+std::string GetUniqueID();
+// The folder of the installed add-in binary, with a trailing path delimiter.
+std::string GetLorivexDir();
+
+// Empties a list of owned items, first item first.
+template <class T>
+void DisposeList(std::vector<std::unique_ptr<T>>& list)
+{
+    Guarded(UtilsUnit, "DisposeList", [&] {
+        while (!list.empty())
+            list.erase(list.begin());
+    });
+}
+
+} // namespace lorivex
