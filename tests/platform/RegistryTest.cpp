@@ -6,6 +6,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,6 +20,8 @@
 #include <vector>
 
 #include "services/Exception.h"
+
+extern char** environ;
 
 namespace lorivex::platform {
 namespace {
@@ -257,6 +261,41 @@ TEST_F(RegistryTest, ADamagedHiveIsNamedWithItsLineAndLeftAlone)
         EXPECT_EQ(ReadBytes(HiveFile()), text);
         EXPECT_THAT(FolderEntries(), ElementsAre("HKEY_CURRENT_USER.lock", "HKEY_CURRENT_USER.reg"));
     }
+}
+
+pid_t StartWriter(const std::string& prefix, int count)
+{
+    const std::string helper = (fs::read_symlink("/proc/self/exe").parent_path() /
+                                "RegistryWriter").string();
+    std::vector<std::string> args = {helper, Settings, prefix, std::to_string(count)};
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    EXPECT_EQ(::posix_spawn(&pid, helper.c_str(), nullptr, nullptr, argv.data(), environ), 0)
+        << helper;
+    return pid;
+}
+
+TEST_F(RegistryTest, ConcurrentWritersLoseNothing)
+{
+    const int count = 150;
+    reg.WriteString(HKCU, Settings, "Before", "kept");
+    pid_t writers[] = {StartWriter("A", count), StartWriter("B", count)};
+    for (pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+    EXPECT_EQ(reg.GetValueNames(HKCU, Settings).size(), size_t(2 * count + 1));
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, "A" + std::to_string(i)), uint32_t(i));
+        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, "B" + std::to_string(i)), uint32_t(i));
+    }
+    EXPECT_EQ(reg.ReadString(HKCU, Settings, "Before"), "kept");
+    // No temporary file outlives its write.
+    EXPECT_THAT(FolderEntries(), ElementsAre("HKEY_CURRENT_USER.lock", "HKEY_CURRENT_USER.reg"));
 }
 
 } // namespace
