@@ -3,6 +3,7 @@
 // processes (the command, a test, a second command) see one another's changes.
 #include "platform/Registry.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -11,6 +12,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -232,6 +235,22 @@ void Save(const HiveFiles& files, const std::string& text)
         ::fsync(folder.Get());
 }
 
+// A writer killed between creating its temporary file and renaming it leaves
+// the file behind. Temporary files exist only while their writer holds the
+// hive's lock, so whoever holds it now may clear them away.
+void RemoveLeftovers(const HiveFiles& files)
+{
+    const std::string prefix = files.RootName + ".reg.";
+    std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(files.Folder.c_str()), ::closedir);
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix)
+            ::unlink(Join(files.Folder, std::string(name)).c_str());
+    }
+}
+
 template <class Query>
 auto Inspect(RootKey root, Query query)
 {
@@ -250,6 +269,7 @@ bool Modify(RootKey root, Change change)
     HiveFiles files = Locate(root);
     MakeFolders(files);
     FileDescriptor lock = LockHive(files, true);
+    RemoveLeftovers(files);
     HiveKey hive = Load(files);
     if (!change(hive))
         return false;

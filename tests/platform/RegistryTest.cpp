@@ -282,6 +282,7 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing)
 {
     const int count = 150;
     reg.WriteString(HKCU, Settings, "Before", "kept");
+    WriteBytes(HiveFile().string() + ".Xy12Zq", "left by a writer that was killed");
     pid_t writers[] = {StartWriter("A", count), StartWriter("B", count)};
     for (pid_t pid : writers) {
         int status = 0;
@@ -294,7 +295,7 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing)
         EXPECT_EQ(reg.ReadDWord(HKCU, Settings, "B" + std::to_string(i)), uint32_t(i));
     }
     EXPECT_EQ(reg.ReadString(HKCU, Settings, "Before"), "kept");
-    // No temporary file outlives its write.
+    // No temporary file outlives its write, not even a dead writer's.
     EXPECT_THAT(FolderEntries(), ElementsAre("HKEY_CURRENT_USER.lock", "HKEY_CURRENT_USER.reg"));
 }
 
