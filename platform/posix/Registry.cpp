@@ -111,6 +111,11 @@ std::string CannotWrite(const HiveFiles& files, const std::string& reason)
 void MakeFolders(const HiveFiles& files)
 {
     const std::string& folder = files.Folder;
+    struct stat info {};
+    // Walking up is only for the first write: mkdir on a folder that exists
+    // can fail for want of rights that nobody needs here.
+    if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return;
     for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         std::string part = folder.substr(0, slash);
         // Settings are private to the user, as the base directory rules ask.
@@ -120,7 +125,6 @@ void MakeFolders(const HiveFiles& files)
         if (slash == std::string::npos)
             break;
     }
-    struct stat info {};
     if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         throw EHiveWrite(CannotWrite(files, folder + " is not a folder"));
 }
