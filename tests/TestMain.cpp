@@ -1,0 +1,13 @@
+// The test program's entry point. Windows builds link with -municode, which
+// makes wmain the entry point there; GoogleTest takes wide arguments as well.
+#include <gtest/gtest.h>
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+#else
+int main(int argc, char** argv)
+#endif
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
