@@ -1,6 +1,6 @@
 #include "platform/ChildProcess.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 #include "platform/CodePages.h"
 
