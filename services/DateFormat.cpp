@@ -276,4 +276,9 @@ std::string FormatDateTime(const std::string& pattern, const platform::DateTime&
     return out;
 }
 
+std::string FormatDateTime(const std::string& pattern, const platform::DateTime& t)
+{
+    return FormatDateTime(pattern, t, platform::UserFormatSettings());
+}
+
 } // namespace lorivex

@@ -11,5 +11,7 @@ namespace lorivex {
 // Never throws for any pattern; time is linear in the pattern's length.
 std::string FormatDateTime(const std::string& pattern, const platform::DateTime& t,
                            const platform::FormatSettings& fs);
+// With the user's settings.
+std::string FormatDateTime(const std::string& pattern, const platform::DateTime& t);
 
 } // namespace lorivex

@@ -217,6 +217,12 @@ TEST(DateFormatTest, DoubleByteCharactersAreNotReadAsLetters)
     EXPECT_EQ(Format("yyyy\x94\x4E" "h"), "2024\x94\x4E" "14");
     EXPECT_EQ(Format("yyyy\x94"), "2024\x94");
 }
+
+TEST(DateFormatTest, UserSettingsAreUsedWhenNoneAreGiven)
+{
+    test::ScopedEnvironment env;
+    EXPECT_EQ(FormatDateTime("", kAfternoon), "3/5/2024 2:07:09 PM");
+}
 #endif
 
 } // namespace
