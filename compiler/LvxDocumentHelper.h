@@ -82,7 +82,8 @@ private:
                             const std::string& heading, const TChapterList& chapters);
     void UpdateSeeAlsoPopup(const word::FieldPtr& field, const word::RangePtr& searchRange,
                             const std::string& heading, const TChapterList& chapters);
-    void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const struct RunValues& run);
+    void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const TChapterList& chapters,
+                     const struct RunValues& run);
     std::string NameWorkFolder();
 
     std::atomic<bool> compiling_{false};

@@ -1,18 +1,11 @@
 #include "services/word/Variant.h"
 
-#include <cmath>
 #include <cstdio>
 
+#include "platform/CodePages.h"
+#include "services/DateFormat.h"
+
 namespace lorivex::word {
-
-namespace {
-
-std::u16string Ascii(const std::string& text)
-{
-    return std::u16string(text.begin(), text.end());
-}
-
-} // namespace
 
 Variant Variant::Text(std::u16string value)
 {
@@ -59,21 +52,14 @@ std::u16string Variant::ToText() const
     switch (kind) {
     case Kind::Empty: return {};
     case Kind::Text: return text;
-    case Kind::Integer: return Ascii(std::to_string(integer));
-    case Kind::Boolean: return boolean ? u"True" : u"False";
+    case Kind::Integer: return platform::Utf8ToUtf16(std::to_string(integer));
     case Kind::Float: {
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "%.15g", number);
-        return Ascii(buffer);
+        return platform::Utf8ToUtf16(buffer);
     }
-    case Kind::Date: {
-        // Until the locale's date patterns are at hand here, dates read in
-        // the one form every locale can parse back.
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", date.Year, date.Month, date.Day,
-                      date.Hour, date.Minute, date.Second);
-        return Ascii(buffer);
-    }
+    case Kind::Boolean: return boolean ? u"True" : u"False";
+    case Kind::Date: return platform::AnsiToUtf16(FormatDateTime("c", date));
     }
     return {};
 }
