@@ -6,4 +6,8 @@ namespace lorivex::engine {
 
 word::ApplicationPtr CreateApplication();
 
+// The style name Word shows for an engine paragraph (Word's Paragraph.Style,
+// which the compiler never asks for; the inspect command does).
+std::u16string ParagraphStyleName(const word::ParagraphPtr& paragraph);
+
 } // namespace lorivex::engine

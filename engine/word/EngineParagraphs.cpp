@@ -3,11 +3,10 @@
 // documents with Next.
 #include <algorithm>
 
+#include "engine/Engine.h"
 #include "engine/word/EngineRange.h"
 
 namespace lorivex::engine::wordimpl {
-
-namespace {
 
 class EngineParagraph : public word::Paragraph, public std::enable_shared_from_this<EngineParagraph> {
 public:
@@ -60,10 +59,24 @@ public:
         return shared_from_this();
     }
 
+    std::u16string StyleName()
+    {
+        Story& story = story_.Get();
+        long mark = span_->End - 1;
+        if (mark < 0 || mark >= story.Length())
+            return {};
+        const auto& id = story_.Model->ParaFormats[story.Attrs[size_t(mark)].Para].Style;
+        const StyleRecord* style =
+            story_.Model->Styles.ById(id.empty() ? story_.Model->Styles.DefaultParagraphStyle() : id);
+        return style ? StyleNameLocal(style->Name) : id;
+    }
+
 private:
     StoryRef story_;
     SpanPtr span_;
 };
+
+namespace {
 
 class EngineParagraphs : public word::Paragraphs {
 public:
@@ -134,3 +147,13 @@ word::ParagraphsPtr MakeParagraphs(const StoryRef& story, SpanPtr scope)
 }
 
 } // namespace lorivex::engine::wordimpl
+
+namespace lorivex::engine {
+
+std::u16string ParagraphStyleName(const word::ParagraphPtr& paragraph)
+{
+    auto* own = dynamic_cast<wordimpl::EngineParagraph*>(paragraph.get());
+    return own ? own->StyleName() : std::u16string();
+}
+
+} // namespace lorivex::engine
