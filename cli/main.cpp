@@ -9,6 +9,7 @@
 namespace lorivex::cli {
 
 int RunInfo(const std::vector<std::string>& args);
+int RunInspect(const std::vector<std::string>& args);
 
 const std::vector<Command>& Commands()
 {
@@ -26,6 +27,17 @@ const std::vector<Command>& Commands()
          "                         e.g. \"yyyy-mm-dd hh:nn\") instead of the user's\n"
          "                         long date format\n",
          RunInfo},
+        {"inspect", "Print the document engine's view of a .docx as JSON",
+         "Usage: lorivex inspect DOC.docx\n"
+         "\n"
+         "Opens DOC.docx with the document engine and prints, as JSON in UTF-8, what\n"
+         "the compiler will see: every paragraph with its index, outline level (1-9\n"
+         "headings, 10 body text), style and text; the fields with type, code and\n"
+         "result; the bookmarks (hidden ones too) with their positions; the\n"
+         "hyperlinks; the styles in use; the built-in and custom document\n"
+         "properties; and the text of the headers and footers. Keys always come in\n"
+         "the same order, so two outputs can be compared line by line.\n",
+         RunInspect},
     };
     return commands;
 }

@@ -7,6 +7,7 @@
 
 #include "services/Guarded.h"
 #include "services/StringList.h"
+#include "services/word/Word.h"
 
 namespace lorivex {
 
@@ -34,6 +35,23 @@ bool DeleteFolderContents(const std::string& folder);
 std::string GetUniqueID();
 // The folder of the installed add-in binary, with a trailing path delimiter.
 std::string GetLorivexDir();
+
+// Document properties carry the per-document settings. Names compare
+// without regard to case; a missing custom property reads as empty text.
+std::string GetDocProperty(const word::DocumentPtr& document, const std::string& name);
+// Sets the custom property, creating it as a text property when missing.
+void SetDocProperty(const word::DocumentPtr& document, const std::string& name, const std::string& value);
+// Sets the built-in property of that name, or creates a custom one of the
+// given type when no built-in property has it.
+void SetBuiltInDocProperty(const word::DocumentPtr& document, const std::string& name, const word::Variant& value,
+                           long type, bool linkToContent);
+// The collection's items in enumeration order; the list keeps them alive.
+std::vector<word::DispatchPtr> GetCollectionItems(word::Enumerable& collection);
+// The last field of the range with the type whose code text begins with
+// the prefix (case-sensitive); nullptr when none matches.
+word::FieldPtr GetRangeField(const word::RangePtr& range, long type, const std::string& prefix);
+// Passes an HTML file through the Office HTML filter, in place.
+void ShrinkHTML(const std::string& fileName);
 
 // Empties a list of owned items, first item first.
 template <class T>

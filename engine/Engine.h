@@ -1,0 +1,13 @@
+#pragma once
+// The document engine's entry point: a Word application of our own.
+#include "services/word/Word.h"
+
+namespace lorivex::engine {
+
+word::ApplicationPtr CreateApplication();
+
+// The style name Word shows for an engine paragraph (Word's Paragraph.Style,
+// which the compiler never asks for; the inspect command does).
+std::u16string ParagraphStyleName(const word::ParagraphPtr& paragraph);
+
+} // namespace lorivex::engine

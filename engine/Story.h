@@ -1,0 +1,68 @@
+#pragma once
+// A story: the main text, or one header or footer. Word's characters with a
+// parallel array of what each one carries, and everything anchored to
+// positions in it (bookmarks, hyperlinks, kept XML), all live.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Span.h"
+
+namespace lorivex::engine {
+
+struct CharAttr {
+    uint32_t Format = 0; // CharFormat index
+    uint32_t Para = 0;   // ParagraphFormat index, on paragraph and cell marks
+    uint32_t Ext = 0;    // ExtRecord index, 0 for none
+};
+
+struct BookmarkRecord {
+    std::u16string Name;
+    SpanPtr Where;
+    std::string Raw; // other attributes of bookmarkStart (colFirst ...)
+};
+
+struct HyperlinkRecord {
+    std::u16string Address;
+    std::u16string SubAddress;
+    std::u16string Target;
+    std::u16string ScreenTip;
+    std::string Raw; // other attributes (w:history, w:docLocation ...)
+    SpanPtr Where;
+};
+
+// XML the reader kept without understanding it. A point marker stands
+// between two characters; a wrapper (w:sdt, w:smartTag, w:ins ...) encloses
+// the text of its span, and Xml is the element without that content.
+struct MarkerRecord {
+    std::string Xml;
+    bool Wrapper = false;
+    bool Block = false; // between paragraphs rather than inside one
+    SpanPtr Where;
+};
+
+enum class StoryKind { Main, Header, Footer };
+
+struct Story {
+    StoryKind Kind = StoryKind::Main;
+    std::string PartName; // "word/header1.xml"
+    std::u16string Text;
+    std::vector<CharAttr> Attrs;
+    SpanRegistry Spans;
+    std::vector<BookmarkRecord> Bookmarks;
+    std::vector<HyperlinkRecord> Hyperlinks;
+    std::vector<MarkerRecord> Markers;
+    uint64_t Version = 0; // bumped by every edit
+
+    long Length() const { return long(Text.size()); }
+    // Positions of the paragraph ends (marks 13 and 7), cached per version.
+    const std::vector<long>& ParagraphEnds();
+
+private:
+    std::vector<long> paragraphEnds_;
+    uint64_t paragraphEndsVersion_ = UINT64_MAX;
+};
+
+inline bool IsParagraphEnd(char16_t c) { return c == 13 || c == 7; }
+
+} // namespace lorivex::engine

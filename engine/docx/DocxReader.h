@@ -1,0 +1,14 @@
+#pragma once
+// Opens a .docx into the engine's model.
+#include <memory>
+#include <string>
+
+#include "engine/DocumentModel.h"
+
+namespace lorivex::engine::docx {
+
+// Raises lorivex::Exception naming the file and the problem for anything
+// that is not a readable word-processing package.
+std::unique_ptr<DocumentModel> ReadDocx(const std::string& fileName);
+
+} // namespace lorivex::engine::docx

@@ -1,0 +1,39 @@
+#pragma once
+// Read access to the parts of an OPC package (a .docx). Parts are inflated
+// only when asked for, and never beyond MaxPartSize: a small file can claim
+// or inflate to any size, and a document must not take the machine down.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lorivex::engine::docx {
+
+inline constexpr uint64_t MaxPartSize = uint64_t(1) << 30;
+
+class ZipPackage {
+public:
+    // Raises lorivex::Exception naming the file when it is not a zip package.
+    explicit ZipPackage(const std::string& fileName);
+    ~ZipPackage();
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
+    const std::vector<std::string>& PartNames() const { return names_; }
+    bool Has(const std::string& partName) const;
+    // The part's bytes; raises when it is missing, damaged or too large.
+    std::string Read(const std::string& partName) const;
+    uint64_t DeclaredSize(const std::string& partName) const; // what the directory claims
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> handle_;
+    std::string fileName_;
+    std::vector<std::string> names_;
+};
+
+// "Cannot open "FILE": PROBLEM": the one form of every reading failure.
+[[noreturn]] void Fail(const std::string& fileName, const std::string& problem);
+
+} // namespace lorivex::engine::docx

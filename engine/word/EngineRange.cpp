@@ -1,0 +1,274 @@
+#include "engine/word/EngineRange.h"
+
+#include <algorithm>
+
+#include "engine/word/EngineDocument.h"
+
+namespace lorivex::engine::wordimpl {
+
+void Raise(const std::string& message)
+{
+    throw word::EWordError(message);
+}
+
+void NotImplementedYet(const std::string& member)
+{
+    throw word::EWordError("not implemented yet: " + member);
+}
+
+EngineRange& Own(const word::RangePtr& range)
+{
+    auto* own = dynamic_cast<EngineRange*>(range.get());
+    if (!own)
+        Raise("The range does not belong to a document of this application.");
+    return *own;
+}
+
+word::RangePtr MakeRange(const StoryRef& story, long start, long end)
+{
+    long length = story.Get().Length();
+    start = std::clamp(start, 0L, length);
+    end = std::clamp(end, start, length);
+    return std::make_shared<EngineRange>(story, story.Get().Spans.Make(start, end));
+}
+
+std::u16string WordText(const Story& story, long start, long end)
+{
+    std::u16string text;
+    text.reserve(size_t(end - start));
+    for (long i = start; i < end; ++i) {
+        char16_t c = story.Text[size_t(i)];
+        if (c == Mark::Cell)
+            text += u'\r';
+        text += c;
+    }
+    return text;
+}
+
+long EngineRange::Clamp(long position) const
+{
+    return std::clamp(position, 0L, story_.Get().Length());
+}
+
+std::u16string EngineRange::Text()
+{
+    return WordText(story_.Get(), span_->Start, span_->End);
+}
+
+void EngineRange::SetText(const std::u16string& text)
+{
+    Story& story = story_.Get();
+    auto fragment = story_.Model->TextFragment(story, span_->Start, text);
+    Span placed = story_.Model->Replace(story, span_->Start, span_->End, fragment);
+    *span_ = placed;
+}
+
+void EngineRange::SetStart(long position)
+{
+    span_->Start = Clamp(position);
+    span_->End = std::max(span_->End, span_->Start);
+}
+
+void EngineRange::SetEnd(long position)
+{
+    span_->End = Clamp(position);
+    span_->Start = std::min(span_->Start, span_->End);
+}
+
+void EngineRange::SetRange(long start, long end)
+{
+    start = Clamp(start);
+    end = Clamp(end);
+    if (start > end)
+        std::swap(start, end);
+    *span_ = {start, end};
+}
+
+word::RangePtr EngineRange::Duplicate()
+{
+    return std::make_shared<EngineRange>(story_, story_.Get().Spans.Make(span_->Start, span_->End));
+}
+
+word::DocumentPtr EngineRange::Document()
+{
+    auto owner = story_.Owner.lock();
+    if (!owner)
+        Raise("The object has been deleted.");
+    return owner;
+}
+
+void EngineRange::SetFormattedText(const word::RangePtr& source)
+{
+    EngineRange& from = Own(source);
+    // Taken out first: the source may overlap the text being replaced.
+    SetFormattedTextFrom(from.story_.Model->Extract(from.story_.Get(), from.span_->Start, from.span_->End));
+}
+
+void EngineRange::SetFormattedTextFrom(const Fragment& fragment)
+{
+    *span_ = story_.Model->Replace(story_.Get(), span_->Start, span_->End, fragment);
+}
+
+long EngineRange::LanguageID()
+{
+    Story& story = story_.Get();
+    long start = span_->Start, end = std::max(span_->End, std::min(span_->Start + 1, story.Length()));
+    std::optional<long> language;
+    uint32_t lastFormat = UINT32_MAX;
+    for (long i = start; i < end; ++i) {
+        uint32_t format = story.Attrs[size_t(i)].Format;
+        if (format == lastFormat)
+            continue;
+        lastFormat = format;
+        long id = story_.Model->LanguageOf(format);
+        if (language && *language != id)
+            return word::wdUndefined;
+        language = id;
+    }
+    return language.value_or(story_.Model->LanguageOf(0));
+}
+
+void EngineRange::SetLanguageID(long id)
+{
+    std::u16string tag = LanguageTagFromId(id);
+    if (tag.empty() && id != 0)
+        Raise("The language id " + std::to_string(id) + " is not known.");
+    Story& story = story_.Get();
+    for (long i = span_->Start; i < span_->End; ++i) {
+        CharFormat format = story_.Model->CharFormats[story.Attrs[size_t(i)].Format];
+        format.Language = tag;
+        story.Attrs[size_t(i)].Format = story_.Model->CharFormats.Intern(format);
+    }
+    ++story.Version;
+}
+
+void EngineRange::InsertBefore(const std::u16string& text)
+{
+    Story& story = story_.Get();
+    long at = span_->Start, oldEnd = span_->End;
+    auto fragment = story_.Model->TextFragment(story, at, text);
+    story_.Model->Insert(story, at, fragment);
+    *span_ = {at, oldEnd + long(fragment.Text.size())};
+}
+
+void EngineRange::InsertAfter(const std::u16string& text)
+{
+    Story& story = story_.Get();
+    long oldStart = span_->Start, oldEnd = span_->End;
+    long at = story_.Model->InsertionPoint(story, oldEnd);
+    auto fragment = story_.Model->TextFragment(story, at, text);
+    story_.Model->Insert(story, at, fragment);
+    *span_ = {std::min(oldStart, at), oldEnd + long(fragment.Text.size())};
+}
+
+void EngineRange::InsertFile(const std::u16string&)
+{
+    NotImplementedYet("Range.InsertFile");
+}
+
+long EngineRange::Delete(word::Units unit, long count)
+{
+    if (unit != word::wdCharacter)
+        Raise("Range.Delete supports the character unit only.");
+    Story& story = story_.Get();
+    long start = span_->Start, end = span_->End;
+    if (start == end)
+        end = std::min(story.Length(), start + std::max(0L, count));
+    // The story's final paragraph mark cannot be deleted.
+    if (end == story.Length() && story.Text.back() == Mark::Paragraph)
+        end = std::max(start, end - 1);
+    if (start == end)
+        return 0;
+    bool collapsed = span_->Collapsed();
+    story_.Model->Delete(story, start, end);
+    return collapsed ? end - start : 1;
+}
+
+// Font ----------------------------------------------------------------------
+
+namespace {
+
+class EngineFont : public word::Font {
+public:
+    EngineFont(StoryRef story, SpanPtr span) : story_(std::move(story)), span_(std::move(span)) {}
+
+    long Hidden() override
+    {
+        Story& story = story_.Get();
+        long start = span_->Start, end = std::max(span_->End, std::min(span_->Start + 1, story.Length()));
+        bool anyHidden = false, anyShown = false;
+        for (long i = start; i < end; ++i)
+            (story_.Model->CharFormats[story.Attrs[size_t(i)].Format].Hidden.value_or(false) ? anyHidden
+                                                                                              : anyShown) = true;
+        if (anyHidden && anyShown)
+            return word::wdUndefined;
+        return anyHidden ? -1 : 0;
+    }
+
+    void SetHidden(long hidden) override
+    {
+        Story& story = story_.Get();
+        for (long i = span_->Start; i < span_->End; ++i) {
+            CharFormat format = story_.Model->CharFormats[story.Attrs[size_t(i)].Format];
+            format.Hidden = hidden != 0;
+            story.Attrs[size_t(i)].Format = story_.Model->CharFormats.Intern(format);
+        }
+        ++story.Version;
+    }
+
+private:
+    StoryRef story_;
+    SpanPtr span_;
+};
+
+class EngineInlineShapes : public word::InlineShapes {
+public:
+    EngineInlineShapes(StoryRef story, SpanPtr span) : story_(std::move(story)), span_(std::move(span)) {}
+
+    long Count() override
+    {
+        Story& story = story_.Get();
+        long count = 0;
+        for (long i = span_->Start; i < span_->End; ++i) {
+            const auto& attr = story.Attrs[size_t(i)];
+            if (story.Text[size_t(i)] == Mark::Object && attr.Ext)
+                if (auto* object = std::get_if<ObjectRecord>(&story_.Model->Record(attr.Ext)); object && object->Picture)
+                    ++count;
+        }
+        return count;
+    }
+
+    word::InlineShapePtr AddPicture(const std::u16string&) override { NotImplementedYet("InlineShapes.AddPicture"); }
+
+private:
+    StoryRef story_;
+    SpanPtr span_;
+};
+
+} // namespace
+
+word::FontPtr MakeFont(const StoryRef& story, SpanPtr span)
+{
+    return std::make_shared<EngineFont>(story, std::move(span));
+}
+
+word::InlineShapesPtr MakeInlineShapes(const StoryRef& story, SpanPtr span)
+{
+    return std::make_shared<EngineInlineShapes>(story, std::move(span));
+}
+
+std::unique_ptr<word::Enumerator> EnumerateList(std::vector<word::DispatchPtr> items)
+{
+    class ListEnumerator : public word::Enumerator {
+    public:
+        explicit ListEnumerator(std::vector<word::DispatchPtr> items) : items_(std::move(items)) {}
+        word::DispatchPtr Next() override { return next_ < items_.size() ? items_[next_++] : nullptr; }
+
+    private:
+        std::vector<word::DispatchPtr> items_;
+        size_t next_ = 0;
+    };
+    return std::make_unique<ListEnumerator>(std::move(items));
+}
+
+} // namespace lorivex::engine::wordimpl
