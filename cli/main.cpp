@@ -10,10 +10,36 @@ namespace lorivex::cli {
 
 int RunInfo(const std::vector<std::string>& args);
 int RunInspect(const std::vector<std::string>& args);
+int RunCompile(const std::vector<std::string>& args);
 
 const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
+        {"compile", "Compile a help document (.docx) into an HTML Help file (.chm)",
+         "Usage: lorivex compile [DOC.docx] [options]\n"
+         "\n"
+         "Compiles the document as the add-in's \"Compile Help File\" button does: every\n"
+         "heading starts a topic, each topic becomes a page, and the help compiler\n"
+         "(chmcmd) turns the pages, contents and keyword index into one .chm file.\n"
+         "Without DOC it compiles the sample document that comes with Lorivex.\n"
+         "\n"
+         "The options start from the settings stored for this document (by its file\n"
+         "name) and are stored again, as the options dialog does:\n"
+         "  -o, --output FILE        the compiled help file (default: DOC with .chm)\n"
+         "      --compiler PATH      the help compiler (default: chmcmd on PATH)\n"
+         "      --toc, --no-toc      include the table of contents\n"
+         "      --index, --no-index  include the keyword index\n"
+         "      --search, --no-search\n"
+         "                           include full-text search\n"
+         "      --headers, --no-headers\n"
+         "                           keep each topic's heading in its page\n"
+         "      --overwrite, --no-overwrite\n"
+         "                           replace an existing output file\n"
+         "      --open, --no-open    open the help file when it is compiled\n"
+         "\n"
+         "The compiler's progress lines are printed as they arrive. The exit status\n"
+         "is 0 only when the help file was produced.\n",
+         RunCompile},
         {"info", "Show the folders, language and formats this installation uses",
          "Usage: lorivex info [--date-format PATTERN]\n"
          "\n"
