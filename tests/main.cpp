@@ -1,14 +1,20 @@
-// Runs every test with settings of its own: the registry hives go to a
-// scratch folder, so tests never read or change the real user's settings.
+// Runs every test with settings of its own: on POSIX the registry hives go to
+// a scratch folder, so tests never read or change the real user's settings
+// (the Windows tests run in a Wine prefix of the build's own).
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
 
+#ifdef _WIN32
+// Windows builds link with -municode, which makes wmain the entry point.
+int wmain(int argc, wchar_t** argv)
+#else
 int main(int argc, char** argv)
+#endif
 {
     testing::InitGoogleTest(&argc, argv);
-    lorivex::test::TempFolder config;
 #ifndef _WIN32
+    lorivex::test::TempFolder config;
     lorivex::test::ScopedEnv isolated("XDG_CONFIG_HOME", config.Path().c_str());
 #endif
     return RUN_ALL_TESTS();

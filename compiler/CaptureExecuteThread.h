@@ -1,0 +1,50 @@
+#pragma once
+// TCaptureExecuteThread: runs the help compiler on a worker thread, cuts its
+// console output into lines and hands each line, and finally the completion,
+// to callbacks that run on the user-interface thread.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "services/Guarded.h"
+
+namespace lorivex {
+
+class TCaptureExecuteThread : public TObject, public std::enable_shared_from_this<TCaptureExecuteThread> {
+public:
+    using MessageHandler = std::function<void(const std::string& line, bool& abort)>;
+    using CompletedHandler = std::function<void(TCaptureExecuteThread& thread)>;
+    // Carries a call over to the user-interface thread and waits for it.
+    using Synchronizer = std::function<void(const std::function<void()>&)>;
+
+    std::string CommandLine;
+    std::string CurrentDirectory;
+    MessageHandler OnMessage;
+    CompletedHandler OnCompleted;
+    uint16_t ShowWindow = 0;
+    std::string FileToOpen;
+    bool OpenAfterCompile = false;
+    Synchronizer Synchronize = [](const std::function<void()>& call) { call(); };
+
+    // Starts Execute on a thread of its own and returns at once. The thread
+    // keeps the object alive until it has reported completion; nobody else
+    // needs to hold it.
+    void Start();
+    // The thread body.
+    void Execute();
+};
+
+// The part of the worker that cuts bytes into lines: appends what was read
+// and hands out every line that a CR, LF, CR LF or CR LF CR has closed.
+class TOutputLineCutter {
+public:
+    void Append(const std::string& bytes) { buffer_ += bytes; }
+    // Calls the handler for each complete line; stops early when it sets abort.
+    void CutLines(const std::function<void(const std::string&)>& handler, const bool& abort);
+    const std::string& Rest() const { return buffer_; }
+
+private:
+    std::string buffer_;
+};
+
+} // namespace lorivex

@@ -1,0 +1,125 @@
+// Carving the author's document into topics by outline level.
+#include "compiler/LvxDocumentHelper.h"
+#include "platform/FileSystem.h"
+#include "services/LorivexUtils.h"
+#include "services/word/Word.h"
+#include "services/word/WordText.h"
+
+namespace lorivex {
+
+namespace {
+
+bool IsBody(const word::ParagraphPtr& p)
+{
+    return p->OutlineLevel() == word::wdOutlineLevelBodyText;
+}
+
+std::string TrimmedText(const word::ParagraphPtr& p)
+{
+    return Trim(word::FromWord(p->Range()->Text()));
+}
+
+} // namespace
+
+void TLvxDocumentHelper::CreateChapter(TChapterList& chapters, const word::DocumentPtr& document, long start,
+                                       long end, const std::string& path)
+{
+    Guard("CreateChapter", [&] {
+        auto chapter = std::make_unique<TDocumentChapter>();
+        chapter->Path = path;
+        chapter->Range = document->Range(start, end);
+        chapter->Id = GetUniqueID();
+        chapter->FileName = platform::JoinPath(WorkFolder, chapter->Id + ".html");
+        chapters.push_back(std::move(chapter));
+    });
+}
+
+std::string TLvxDocumentHelper::GetChapterPos(int level, int previousLevel, const std::string& path,
+                                              const std::string& title)
+{
+    return Guard("GetChapterPos", [&] {
+        if (title.empty())
+            return path;
+        if (previousLevel == -1)
+            return title;
+        TStringList components;
+        SplitString(path, '\\', components);
+        int remove = level > previousLevel ? 0 : (level == previousLevel ? 1 : previousLevel - level + 1);
+        for (; remove > 0 && components.Count() > 0; --remove)
+            components.Delete(components.Count() - 1);
+        std::string prefix;
+        for (int i = 0; i < components.Count(); ++i)
+            prefix += (i > 0 ? "\\" : "") + components[i];
+        return prefix.empty() ? title : prefix + "\\" + title;
+    });
+}
+
+TChapterList TLvxDocumentHelper::GenerateChapterMapping(const word::DocumentPtr& document)
+{
+    return Guard("GenerateChapterMapping", [&] {
+        auto paragraphs = document->Paragraphs();
+        if (paragraphs->Count() < 1)
+            throw Exception("Cannot split empty Document.");
+        TChapterList chapters;
+        std::string path;
+        int level = -1, previousLevel = -1;
+        long start = -1, end = 0;
+        auto p = paragraphs->First();
+        while (p) {
+            if (IsBody(p)) {
+                auto range = p->Range();
+                if (start < 0)
+                    start = range->Start();
+                end = range->End();
+                // Empty headings are swallowed into the topic; body text
+                // after them still extends it.
+                do {
+                    p = p->Next();
+                    if (p && IsBody(p))
+                        end = std::max(end, p->Range()->End());
+                } while (p && (IsBody(p) || TrimmedText(p).empty()));
+                CreateChapter(chapters, document, start, end, path);
+            } else {
+                level = int(p->OutlineLevel());
+                std::string title = TrimmedText(p);
+                path = level == 1 ? title : GetChapterPos(level, previousLevel, path, title);
+                auto last = p;
+                start = p->Range()->Start();
+                p = p->Next();
+                if (!p)
+                    CreateChapter(chapters, document, start, last->Range()->End(), path);
+                else if (!IsBody(p))
+                    CreateChapter(chapters, document, start, p->Range()->Start(), path);
+            }
+            previousLevel = level;
+        }
+        return chapters;
+    });
+}
+
+TDocumentChapter* TLvxDocumentHelper::GetChapterByBookmark(const TChapterList& chapters, const std::string& name)
+{
+    return Guard("GetChapterByBookmark", [&]() -> TDocumentChapter* {
+        TDocumentChapter* result = nullptr;
+        for (const auto& chapter : chapters) {
+            auto bookmarks = chapter->Range->Bookmarks();
+            bool showHidden = bookmarks->ShowHidden();
+            bookmarks->SetShowHidden(true);
+            try {
+                long count = bookmarks->Count();
+                for (long i = 1; i <= count; ++i)
+                    if (SameText(word::FromWord(bookmarks->Item(i)->Name()), name)) {
+                        result = chapter.get();
+                        break;
+                    }
+            } catch (...) {
+                bookmarks->SetShowHidden(showHidden);
+                throw;
+            }
+            bookmarks->SetShowHidden(showHidden);
+        }
+        return result;
+    });
+}
+
+} // namespace lorivex

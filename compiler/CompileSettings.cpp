@@ -1,0 +1,159 @@
+#include "compiler/CompileSettings.h"
+
+#include "platform/FileSystem.h"
+#include "platform/HelpCompiler.h"
+#include "platform/Registry.h"
+#include "services/Guarded.h"
+
+namespace lorivex {
+
+namespace {
+
+using platform::RootKey;
+
+platform::Registry& Reg()
+{
+    return platform::GetRegistry();
+}
+
+constexpr RootKey User = RootKey::CurrentUser;
+
+bool ReadBool(const std::string& key, const char* name)
+{
+    return Reg().ReadDWord(User, key, name) != 0;
+}
+
+void WriteBool(const std::string& key, const char* name, bool value)
+{
+    Reg().WriteDWord(User, key, name, value ? 1 : 0);
+}
+
+void CreateOrFail(const std::string& key)
+{
+    if (!Reg().CreateKey(User, key))
+        throw Exception("Could not save settings. Make sure you have write access to the registry. (HKCU\\Software)");
+}
+
+} // namespace
+
+std::string DocumentKey(const std::string& documentFullName)
+{
+    if (platform::ExtractFilePath(documentFullName).empty())
+        return "DefaultDoc";
+    return platform::ExtractFileName(documentFullName);
+}
+
+std::string DefaultOutputFile(const std::string& documentFullName, const std::string& myDocumentsFolder)
+{
+    std::string folder = DocumentKey(documentFullName) == "DefaultDoc"
+                           ? myDocumentsFolder
+                           : platform::ExcludeTrailingPathDelimiter(platform::ExtractFilePath(documentFullName));
+    return platform::JoinPath(folder, platform::ChangeFileExt(platform::ExtractFileName(documentFullName), ".chm"));
+}
+
+std::string DefaultCompilerPath(const std::string& programFilesFolder)
+{
+#ifdef _WIN32
+    return programFilesFolder + "\\HTML Help Workshop\\hhc.exe";
+#else
+    // The program files folder has no help workshop here; chmcmd is the
+    // compiler, wherever PATH finds it.
+    (void)programFilesFolder;
+    return platform::DefaultHelpCompilerPath();
+#endif
+}
+
+TCompileOptions ReadCompileOptions(const std::string& documentFullName, const std::string& myDocumentsFolder,
+                                   const std::string& programFilesFolder)
+{
+    TCompileOptions options;
+    if (Reg().KeyExists(User, SettingsKey)) {
+        options.Compiler = Reg().ReadString(User, SettingsKey, "HTMLCompiler");
+        options.OpenHelpAfterCompilation = ReadBool(SettingsKey, "OpenHelpAfterCompilation");
+        try {
+            options.OverWriteExisting = ReadBool(SettingsKey, "OverWriteExisting");
+        } catch (const Exception&) {
+            options.OverWriteExisting = false;
+        }
+    } else {
+        options.Compiler = DefaultCompilerPath(programFilesFolder);
+    }
+    const std::string project = ProjectsKey + DocumentKey(documentFullName);
+    if (Reg().KeyExists(User, project)) {
+        options.OutputFile = Reg().ReadString(User, project, "OutputFile");
+        if (!platform::DirectoryExists(platform::ExtractFilePath(options.OutputFile)))
+            options.OutputFile = DefaultOutputFile(documentFullName, myDocumentsFolder);
+        options.IncludeTableOfContents = ReadBool(project, "IncludeTableOfContents");
+        options.IncludeKeywordIndex = ReadBool(project, "IncludeKeywordIndex");
+        options.IncludeFullTextSearch = ReadBool(project, "IncludeFullTextSearch");
+        options.IncludeHeaders = Reg().GetValueKind(User, project, "IncludeHeaders") == platform::ValueKind::None
+                                     ? true
+                                     : ReadBool(project, "IncludeHeaders");
+    } else {
+        options.OutputFile = DefaultOutputFile(documentFullName, myDocumentsFolder);
+    }
+    return options;
+}
+
+void WriteCompileOptions(const std::string& documentFullName, const TCompileOptions& options)
+{
+    CreateOrFail(SettingsKey);
+    Reg().WriteString(User, SettingsKey, "HTMLCompiler", options.Compiler);
+    WriteBool(SettingsKey, "OpenHelpAfterCompilation", options.OpenHelpAfterCompilation);
+    WriteBool(SettingsKey, "OverWriteExisting", options.OverWriteExisting);
+    const std::string project = ProjectsKey + DocumentKey(documentFullName);
+    CreateOrFail(project);
+    Reg().WriteString(User, project, "OutputFile", options.OutputFile);
+    WriteBool(project, "IncludeTableOfContents", options.IncludeTableOfContents);
+    WriteBool(project, "IncludeKeywordIndex", options.IncludeKeywordIndex);
+    WriteBool(project, "IncludeFullTextSearch", options.IncludeFullTextSearch);
+    WriteBool(project, "IncludeHeaders", options.IncludeHeaders);
+}
+
+void AddRecentFile(const std::string& key, const std::string& path)
+{
+    if (platform::ExtractFilePath(path).empty())
+        return;
+    if (!Reg().CreateKey(User, key))
+        return;
+    std::vector<std::string> paths = {path};
+    long count = Reg().GetValueKind(User, key, "Count") == platform::ValueKind::None
+                     ? 0
+                     : long(Reg().ReadDWord(User, key, "Count"));
+    for (long i = 0; i < count; ++i) {
+        std::string name = "File" + std::to_string(i);
+        if (Reg().GetValueKind(User, key, name) == platform::ValueKind::None)
+            continue;
+        std::string old = Reg().ReadString(User, key, name);
+        Reg().DeleteValue(User, key, name);
+        if (!SameText(old, path))
+            paths.push_back(old);
+    }
+    size_t written = std::min(paths.size(), size_t(MaxRecentFiles));
+    for (size_t i = 0; i < written; ++i)
+        Reg().WriteString(User, key, "File" + std::to_string(i), paths[i]);
+    Reg().WriteDWord(User, key, "Count", uint32_t(written));
+}
+
+TStringList GetRecentFiles(const std::string& ownerClassName)
+{
+    return Guarded(ownerClassName, "GetRecentFiles (1)", [&] {
+        TStringList list;
+        for (auto [key, kind] : {std::pair{RecentDocumentsKey, RecentDocument}, std::pair{RecentHelpFilesKey, RecentHelpFile}})
+            Guarded(ownerClassName, "GetRecentFiles (2)", [&] {
+                if (!Reg().KeyExists(User, key))
+                    return;
+                long count = Reg().GetValueKind(User, key, "Count") == platform::ValueKind::None
+                                 ? 0
+                                 : long(Reg().ReadDWord(User, key, "Count"));
+                for (long i = 0; i < count; ++i) {
+                    std::string name = "File" + std::to_string(i);
+                    if (Reg().GetValueKind(User, key, name) != platform::ValueKind::None)
+                        list.Add(Reg().ReadString(User, key, name), kind);
+                }
+            });
+        return list;
+    });
+}
+
+} // namespace lorivex

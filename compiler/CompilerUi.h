@@ -1,0 +1,26 @@
+#pragma once
+// What the compile run needs from its two windows: the options dialog that
+// asks for the run's options, and the progress window that shows the run's
+// messages and the compiler's output.
+#include <functional>
+#include <string>
+
+#include "compiler/CompileSettings.h"
+
+namespace lorivex {
+
+// Shows the options dialog for the document; true with the chosen options
+// when the author confirms. The dialog stores the settings it was given.
+bool ExecuteCompilerOptions(const std::string& documentFullName, TCompileOptions& options);
+
+// The progress window, created on first use and kept for the process.
+void CompilerWindowAddLine(const std::string& line);
+void CompilerWindowClear();
+void CompilerWindowSetCloseAllowed(bool allowed);
+
+// Runs the calls that workers have handed to the user-interface thread.
+void ProcessUiMessages();
+// Carries a call over to the user-interface thread and waits until it ran.
+void SynchronizeWithUi(const std::function<void()>& call);
+
+} // namespace lorivex

@@ -1,0 +1,205 @@
+// The compile run's driver: options, work folder, topics, one page per topic,
+// project files, compiler.
+#include <cstdio>
+
+#include "compiler/CompilerUi.h"
+#include "compiler/LvxDocumentHelper.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "services/DateFormat.h"
+#include "services/LorivexUtils.h"
+#include "services/ScopeGuard.h"
+#include "services/word/Word.h"
+#include "services/word/WordText.h"
+
+namespace lorivex {
+
+struct RunValues {
+    TCompileOptions options;
+    long fileFormat = word::wdFormatFilteredHTML;
+    bool word2000 = false;
+    long languageId = 0;
+    std::string styleSheet;
+    std::string compileTime;
+    std::string heading;
+};
+
+namespace {
+
+void Message(TLvxDocumentHelper& run, const std::string& line)
+{
+    bool abort = false;
+    run.CaptureThreadMessageCaptured(line, abort);
+}
+
+std::string LanguageText(long id)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%03lX", id);
+    return std::string("0x") + hex + " " + platform::LanguageName(unsigned(id));
+}
+
+// The language of the document's whole content, or the user's default when
+// Word cannot tell or the content is mixed (then without a text).
+std::pair<long, std::string> DocumentLanguage(const word::DocumentPtr& document)
+{
+    long id = word::wdUndefined;
+    try {
+        id = document->Content()->LanguageID();
+    } catch (const Exception&) {
+    }
+    if (id == word::wdUndefined)
+        return {long(platform::UserDefaultLangId()), std::string()};
+    return {id, LanguageText(id)};
+}
+
+} // namespace
+
+TLvxDocumentHelper::~TLvxDocumentHelper()
+{
+    try {
+        Guard("Destroy", [&] {
+            // The compiler's worker reports through the user-interface
+            // thread, which is this one: keep dispatching until it is done.
+            while (Compiling())
+                ProcessUiMessages();
+            ClearTempFiles();
+        });
+    } catch (const Exception&) {
+        // A destructor cannot pass the failure on; the folder stays behind.
+    }
+}
+
+void TLvxDocumentHelper::ClearTempFiles()
+{
+    Guard("ClearTempFiles", [&] {
+        if (!WorkFolder.empty() && platform::DirectoryExists(WorkFolder))
+            DeleteFolderContents(WorkFolder);
+    });
+}
+
+std::string TLvxDocumentHelper::NameWorkFolder()
+{
+    // Claimed by creating it, so that two runs at the same time (two lorivex
+    // processes, or a second run while the first one compiles) never share one.
+    const std::string temp = GetTempDir();
+    for (unsigned n = 0;; ++n) {
+        std::string folder = temp + "lx" + std::to_string(n);
+        if (platform::CreateDirExclusive(folder))
+            return folder;
+        if (n > 100000)
+            throw Exception("Cannot create a work folder in \"" + temp + "\".");
+    }
+}
+
+void TLvxDocumentHelper::ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter,
+                                     const TChapterList& chapters, const RunValues& run)
+{
+    auto application = document->Application();
+    auto page = application->Documents()->Add(u"", false);
+    CopyStyles(document, page);
+    CopyDocProperties(document, page);
+    SetDocProperty(page, "lxCompileTime", run.compileTime);
+    SetDocProperty(page, "lxCompiledFile", platform::ExtractFileName(run.options.OutputFile));
+    SetDocProperty(page, "lxTopicTitle", chapter.Title());
+    SetDocProperty(page, "lxSeeAlsoLinks", GetDocProperty(document, "lxSeeAlsoLinks"));
+    SetDocProperty(page, "lxSeeAlsoPopup", GetDocProperty(document, "lxSeeAlsoPopup"));
+    try {
+        page->SetDefaultTargetFrame(document->DefaultTargetFrame());
+    } catch (const Exception&) {
+        Message(*this, "Warning: Could not set default target of Html Document.");
+    }
+    word::RangePtr body = chapter.Range;
+    if (!run.options.IncludeHeaders) {
+        if (chapter.CanRemoveHeader())
+            body = chapter.RemoveHeader();
+        else
+            Message(*this, "Warning: Header contains fields and cannot be removed. (" + chapter.Title() + ")");
+    }
+    page->Content()->SetFormattedText(body->FormattedText());
+    std::string folder = platform::ExtractFilePath(chapter.FileName);
+    if (!platform::DirectoryExists(folder))
+        platform::ForceDirectories(folder);
+    page->Content()->SetLanguageID(run.languageId);
+    UpdateHyperLinks(page->Content(), chapters, document);
+    if (!run.styleSheet.empty()) {
+        try {
+            page->AddStyleSheet(word::ToWord(platform::ExtractFileName(run.styleSheet)),
+                                word::wdStyleSheetLinkTypeLinked, u"", word::wdStyleSheetPrecedenceHighest);
+        } catch (const Exception&) {
+            Message(*this, "Warning: Linked stylesheets is not available in this version of Microsoft Word.");
+        }
+    }
+    UpdateFields(page->Content(), page->Content(), run.heading, chapters);
+    FixPageHeaderAndFooter(document, page, run.heading, chapters);
+    page->SaveAs(word::ToWord(chapter.FileName), run.fileFormat, false);
+    page->Close(word::wdDoNotSaveChanges);
+    if (run.word2000)
+        ShrinkHTML(chapter.FileName);
+}
+
+void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
+{
+    Guard("CreateHtmlHelp", [&] {
+        if (!document)
+            throw Exception("You must have an active document in order to compile a HTML Help file");
+        RunValues run;
+        run.word2000 = IsWord2000(document->Application());
+        const std::string fullName = word::FromWord(document->FullName());
+        if (!ExecuteCompilerOptions(fullName, run.options))
+            Abort();
+        const std::string& output = run.options.OutputFile;
+        if (platform::FileExists(output) && !platform::DeleteFile(output))
+            throw Exception("Could not remove existing file. Make sure the file is not write protected.");
+        if (Trim(output).empty())
+            throw Exception("No HTML Help file selected");
+        SaveRecentFile(fullName, output);
+        if (!WorkFolder.empty())
+            ClearTempFiles();
+        WorkFolder = NameWorkFolder();
+        try {
+            if (!document->LanguageDetected())
+                document->DetectLanguage();
+        } catch (const Exception&) {
+        }
+        std::string languageText;
+        std::tie(run.languageId, languageText) = DocumentLanguage(document);
+        TChapterList chapters = GenerateChapterMapping(document);
+        run.fileFormat = run.word2000 ? word::wdFormatHTML : word::wdFormatFilteredHTML;
+        if (chapters.size() == 1 && chapters.front()->Path.empty() && run.options.IncludeTableOfContents) {
+            Message(*this, "Document has no headers, cannot include table of contents.");
+            CompilerWindowSetCloseAllowed(true);
+            SetCompiling(false);
+            Message(*this, "Compilation aborted.");
+            Abort();
+        }
+        TStringList extraFiles;
+        auto application = document->Application();
+        application->SetScreenUpdating(false);
+        ScopeGuard cleanup([&] {
+            DisposeList(chapters);
+            application->SetScreenUpdating(true);
+        });
+        run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
+        if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet))
+            run.styleSheet.clear();
+        std::string dateFormat = GetDocProperty(document, "lxDateFormat");
+        if (dateFormat.empty())
+            dateFormat = platform::UserFormatSettings().LongDateFormat;
+        run.compileTime = FormatDateTime(dateFormat, platform::Now());
+        run.heading = GetDocProperty(document, "lxSeeAlsoTitle");
+        if (run.heading.empty())
+            run.heading = "See Also: ";
+        for (const auto& chapter : chapters)
+            ExportTopic(document, *chapter, chapters, run);
+        CreateHtmlTableOfContents(chapters);
+        CreateHtmlIndex(chapters);
+        std::string project = CreateHtmlProject(document, chapters, output, languageText,
+                                                run.options.IncludeFullTextSearch, run.options.IncludeTableOfContents,
+                                                run.options.IncludeKeywordIndex, extraFiles);
+        CompileFile(run.options.Compiler, project, run.options.OpenHelpAfterCompilation, output);
+    });
+}
+
+} // namespace lorivex

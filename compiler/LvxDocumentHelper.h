@@ -1,0 +1,92 @@
+#pragma once
+// TLvxDocumentHelper: the run object of one compile command. It owns the work
+// folder, the compiling flag and the page header and footer captured for the
+// run; its stages live in the files of this folder, one stage a file.
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "compiler/DocumentChapter.h"
+#include "services/Guarded.h"
+#include "services/StringList.h"
+#include "services/word/Forward.h"
+
+namespace lorivex {
+
+class TCaptureExecuteThread;
+
+// Names of the files a run writes into its work folder.
+inline constexpr char ProjectFileName[] = "HtmlHelpProject.hhp";
+inline constexpr char IndexFileName[] = "index.hhk";
+inline constexpr char ContentsFileName[] = "TableOfContents.hhc";
+inline constexpr char RelatedTopicsScriptName[] = "hhctrlrelevant.js";
+
+class TLvxDocumentHelper : public TObject {
+public:
+    std::string WorkFolder;
+    bool HeaderFooterCaptured = false;
+    word::RangePtr PageHeader;
+    word::RangePtr PageFooter;
+
+    TLvxDocumentHelper() = default;
+    ~TLvxDocumentHelper() override; // Destroy: waits for the compiler, then clears the work folder
+    TLvxDocumentHelper(const TLvxDocumentHelper&) = delete;
+    TLvxDocumentHelper& operator=(const TLvxDocumentHelper&) = delete;
+
+    bool Compiling() const { return compiling_; }
+    void SetCompiling(bool compiling) { compiling_ = compiling; }
+
+    // The driver: runs every stage for the document; returns once the
+    // compiler has been started, quietly when the author cancels.
+    void CreateHtmlHelp(const word::DocumentPtr& document);
+    void ClearTempFiles();
+
+    // Topic mapping.
+    TChapterList GenerateChapterMapping(const word::DocumentPtr& document);
+    std::string GetChapterPos(int level, int previousLevel, const std::string& path, const std::string& title);
+    TDocumentChapter* GetChapterByBookmark(const TChapterList& chapters, const std::string& name);
+
+    // Project, index and contents files.
+    std::string CreateHtmlProject(const word::DocumentPtr& document, const TChapterList& chapters,
+                                  const std::string& outputFile, const std::string& language,
+                                  bool includeFullTextSearch, bool includeTableOfContents,
+                                  bool includeKeywordIndex, const TStringList& extraFiles);
+    void CreateHtmlIndex(const TChapterList& chapters);
+    void CreateHtmlTableOfContents(const TChapterList& chapters);
+
+    // Topic fields and related topics.
+    bool IsWord2000(const word::ApplicationPtr& application);
+    void UpdateFields(const word::RangePtr& fieldsRange, const word::RangePtr& searchRange,
+                      const std::string& heading, const TChapterList& chapters);
+
+    // Topic document preparation.
+    void CopyStyles(const word::DocumentPtr& author, const word::DocumentPtr& topic);
+    void CopyDocProperties(const word::DocumentPtr& author, const word::DocumentPtr& topic);
+    void UpdateHyperLinks(const word::RangePtr& content, const TChapterList& chapters,
+                          const word::DocumentPtr& author);
+    void FixPageHeaderAndFooter(const word::DocumentPtr& author, const word::DocumentPtr& topic,
+                                const std::string& heading, const TChapterList& chapters);
+
+    // Compiler run.
+    void CompileFile(const std::string& compiler, const std::string& projectFile, bool openAfter,
+                     const std::string& outputFile);
+    void CaptureThreadMessageCaptured(const std::string& line, bool& abort);
+    void CaptureThreadCompilerCompleted(TCaptureExecuteThread& thread);
+
+    void SaveRecentFile(const std::string& documentFullName, const std::string& outputFile);
+
+private:
+    void CreateChapter(TChapterList& chapters, const word::DocumentPtr& document, long start, long end,
+                       const std::string& path);
+    void UpdateSeeAlsoLinks(const word::FieldPtr& field, const word::RangePtr& searchRange,
+                            const std::string& heading, const TChapterList& chapters);
+    void UpdateSeeAlsoPopup(const word::FieldPtr& field, const word::RangePtr& searchRange,
+                            const std::string& heading, const TChapterList& chapters);
+    void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const TChapterList& chapters,
+                     const struct RunValues& run);
+    std::string NameWorkFolder();
+
+    std::atomic<bool> compiling_{false};
+};
+
+} // namespace lorivex

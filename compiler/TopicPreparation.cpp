@@ -1,0 +1,128 @@
+// Preparing a topic's scratch document so that its page looks like the
+// author's document and its links lead to the other pages.
+#include "compiler/LvxDocumentHelper.h"
+#include "platform/FileSystem.h"
+#include "services/LorivexUtils.h"
+#include "services/word/Word.h"
+#include "services/word/WordText.h"
+
+namespace lorivex {
+
+void TLvxDocumentHelper::CopyStyles(const word::DocumentPtr& author, const word::DocumentPtr& topic)
+{
+    Guard("CopyStyles", [&] {
+        auto styles = author->Styles();
+        long count = styles->Count();
+        for (long i = 1; i <= count; ++i) {
+            auto style = styles->Item(i);
+            if (style->InUse())
+                topic->Application()->OrganizerCopy(author->FullName(), topic->FullName(), style->NameLocal(),
+                                                    word::wdOrganizerObjectStyles);
+        }
+    });
+}
+
+void TLvxDocumentHelper::CopyDocProperties(const word::DocumentPtr& author, const word::DocumentPtr& topic)
+{
+    Guard("CopyDocProperties", [&] {
+        for (const auto& item : GetCollectionItems(*author->BuiltInDocumentProperties())) {
+            auto property = std::dynamic_pointer_cast<word::DocumentProperty>(item);
+            if (!property)
+                continue;
+            std::string name = word::FromWord(property->Name());
+            long type = property->Type();
+            // Values Word cannot give (a date never set) are skipped.
+            try {
+                SetBuiltInDocProperty(topic, name, property->Value(), type, false);
+            } catch (const Exception&) {
+            }
+        }
+    });
+}
+
+void TLvxDocumentHelper::UpdateHyperLinks(const word::RangePtr& content, const TChapterList& chapters,
+                                          const word::DocumentPtr&)
+{
+    Guard("UpdateHyperLinks", [&] {
+        auto links = content->Hyperlinks();
+        long count = links->Count();
+        for (long i = 1; i <= count; ++i) {
+            auto link = links->Item(i);
+            if (!link->Address().empty() || link->SubAddress().empty())
+                continue;
+            std::string subAddress = word::FromWord(link->SubAddress());
+            TDocumentChapter* target = SameText(subAddress, "_top")
+                                         ? (chapters.empty() ? nullptr : chapters.front().get())
+                                         : GetChapterByBookmark(chapters, subAddress);
+            if (target)
+                link->SetAddress(word::ToWord(platform::ExtractFileName(target->FileName)));
+        }
+    });
+}
+
+namespace {
+
+bool HasText(const word::RangePtr& range)
+{
+    return range && !Trim(word::FromWord(range->Text())).empty();
+}
+
+} // namespace
+
+void TLvxDocumentHelper::FixPageHeaderAndFooter(const word::DocumentPtr& author, const word::DocumentPtr& topic,
+                                                const std::string& heading, const TChapterList& chapters)
+{
+    Guard("FixPageHeaderAndFooter", [&] {
+        auto window = author->ActiveWindow();
+        long viewType = window->View()->Type();
+        const bool capturing = !HeaderFooterCaptured;
+        long selectionStart = 0, selectionEnd = 0, seekView = 0;
+        if (capturing) {
+            selectionStart = window->Selection()->Start();
+            selectionEnd = window->Selection()->End();
+            window->View()->SetType(word::wdPrintView);
+            seekView = window->ActivePane()->View()->SeekView();
+        }
+        topic->ActiveWindow()->View()->SetType(word::wdPrintView);
+        auto restore = [&] {
+            if (!capturing)
+                return;
+            window->Selection()->SetStart(selectionStart);
+            window->Selection()->SetEnd(selectionEnd);
+            auto application = author->Application();
+            application->SetScreenUpdating(true);
+            window->ActivePane()->View()->SetSeekView(seekView);
+            window->View()->SetType(viewType);
+            HeaderFooterCaptured = true;
+            application->SetScreenUpdating(false);
+        };
+        try {
+            if (capturing) {
+                auto pane = window->ActivePane();
+                pane->View()->SetSeekView(word::wdSeekCurrentPageHeader);
+                PageHeader = window->Selection()->HeaderFooter()->Range();
+                pane->View()->SetSeekView(word::wdSeekCurrentPageFooter);
+                PageFooter = window->Selection()->HeaderFooter()->Range();
+            }
+            if (HasText(PageHeader)) {
+                auto top = topic->Range(0, 0);
+                top->SetFormattedText(PageHeader->FormattedText());
+                UpdateFields(top, topic->Content(), heading, chapters);
+            }
+            if (HasText(PageFooter)) {
+                long end = topic->Content()->End();
+                topic->Range(end - 1, end - 1)->InsertBefore(u"\r\n");
+                end = topic->Content()->End();
+                auto bottom = topic->Range(end - 1, end - 1);
+                bottom->SetFormattedText(PageFooter->FormattedText());
+                UpdateFields(bottom, topic->Content(), heading, chapters);
+            }
+        } catch (...) {
+            restore();
+            throw;
+        }
+        restore();
+    });
+}
+
+} // namespace lorivex

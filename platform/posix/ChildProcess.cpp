@@ -1,0 +1,133 @@
+#include "platform/ChildProcess.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "platform/CodePages.h"
+
+extern char** environ;
+
+namespace lorivex::platform {
+
+namespace {
+
+class PosixChildProcess : public ChildProcess {
+public:
+    PosixChildProcess(pid_t pid, int output) : pid_(pid), output_(output) {}
+    ~PosixChildProcess() override
+    {
+        close(output_);
+        if (!ended_) {
+            // Nobody waits for us any more: do not leave a zombie behind.
+            kill(pid_, SIGTERM);
+            int status = 0;
+            waitpid(pid_, &status, 0);
+        }
+    }
+
+    bool WaitFor(int milliseconds) override
+    {
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (!ended_) {
+            int status = 0;
+            pid_t done = waitpid(pid_, &status, WNOHANG);
+            if (done == pid_ || (done < 0 && errno != EINTR)) {
+                ended_ = true;
+                break;
+            }
+            if (std::chrono::steady_clock::now() >= deadline)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return ended_;
+    }
+
+    size_t BytesAvailable() override
+    {
+        int waiting = 0;
+        return ioctl(output_, FIONREAD, &waiting) == 0 && waiting > 0 ? size_t(waiting) : 0;
+    }
+
+    std::string Read(size_t count) override
+    {
+        std::string bytes(count, '\0');
+        ssize_t got = read(output_, bytes.data(), count);
+        bytes.resize(got > 0 ? size_t(got) : 0);
+        return bytes;
+    }
+
+private:
+    pid_t pid_;
+    int output_;
+    bool ended_ = false;
+};
+
+std::string ShellQuote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+std::string QuoteCommandLine(const std::vector<std::string>& programAndArguments)
+{
+    std::string line;
+    for (const auto& part : programAndArguments)
+        line += (line.empty() ? "" : " ") + ShellQuote(part);
+    return line;
+}
+
+std::unique_ptr<ChildProcess> StartChildProcess(const std::string& commandLine, const std::string& workingFolder,
+                                                int /*showWindow: there is no console window here*/)
+{
+    int output[2], input[2];
+    if (pipe(output) != 0)
+        return nullptr;
+    if (pipe(input) != 0) {
+        close(output[0]);
+        close(output[1]);
+        return nullptr;
+    }
+    // Nothing is ever written to the program's input: it sees end of file.
+    close(input[1]);
+    fcntl(output[0], F_SETFD, FD_CLOEXEC);
+
+    std::string folder = AnsiToUtf8(workingFolder);
+    // The interpreter looks in the working folder first, as CMD does.
+    const char* oldPath = std::getenv("PATH");
+    std::string path = folder + ":" + (oldPath ? oldPath : "/usr/bin:/bin");
+    std::string script = "cd " + ShellQuote(folder) + " && PATH=" + ShellQuote(path) + " exec "
+                       + AnsiToUtf8(commandLine);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, output[1], 2);
+    posix_spawn_file_actions_addclose(&actions, input[0]);
+    posix_spawn_file_actions_addclose(&actions, output[1]);
+    const char* argv[] = {"/bin/sh", "-c", script.c_str(), nullptr};
+    pid_t pid = 0;
+    int failed = posix_spawn(&pid, "/bin/sh", &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(input[0]);
+    close(output[1]);
+    if (failed != 0) {
+        close(output[0]);
+        return nullptr;
+    }
+    return std::make_unique<PosixChildProcess>(pid, output[0]);
+}
+
+} // namespace lorivex::platform

@@ -1,0 +1,255 @@
+#include "platform/Registry.h"
+
+#include <cstring>
+#include <optional>
+
+#include "platform/win32/Win32Api.h"
+#include "services/Exception.h"
+
+namespace lorivex::platform {
+
+using win32::Narrow;
+using win32::UniqueRegKey;
+using win32::Widen;
+
+namespace {
+
+HKEY RootHandle(RootKey root)
+{
+    switch (root) {
+    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case RootKey::ClassesRoot: return HKEY_CLASSES_ROOT;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+// Callers write key paths as "\Software\..." as often as "Software\...";
+// the registry functions reject the leading backslash.
+std::wstring SubKey(const std::string& key)
+{
+    size_t first = key.find_first_not_of('\\');
+    if (first == std::string::npos)
+        return {};
+    size_t last = key.find_last_not_of('\\');
+    return Widen(std::string_view(key).substr(first, last - first + 1));
+}
+
+UniqueRegKey OpenKey(RootKey root, const std::string& key, REGSAM access, LSTATUS* status = nullptr)
+{
+    HKEY handle = nullptr;
+    LSTATUS result = RegOpenKeyExW(RootHandle(root), SubKey(key).c_str(), 0, access, &handle);
+    if (status)
+        *status = result;
+    return UniqueRegKey(result == ERROR_SUCCESS ? handle : nullptr);
+}
+
+UniqueRegKey CreateOrOpenKey(RootKey root, const std::string& key, REGSAM access,
+                             LSTATUS* status)
+{
+    HKEY handle = nullptr;
+    *status = RegCreateKeyExW(RootHandle(root), SubKey(key).c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, access, nullptr, &handle, nullptr);
+    return UniqueRegKey(*status == ERROR_SUCCESS ? handle : nullptr);
+}
+
+std::string Describe(RootKey root, const std::string& key, const std::string& name)
+{
+    std::string path = RootKeyName(root);
+    std::wstring sub = SubKey(key);
+    if (!sub.empty())
+        path += "\\" + Narrow(sub);
+    return "registry value \"" + (name.empty() ? std::string("(Default)") : name) + "\" of key \"" +
+           path + "\"";
+}
+
+struct RawValue {
+    DWORD Type = REG_NONE;
+    std::string Data;
+};
+
+std::optional<RawValue> Query(RootKey root, const std::string& key, const std::string& name)
+{
+    UniqueRegKey handle = OpenKey(root, key, KEY_QUERY_VALUE);
+    if (!handle)
+        return std::nullopt;
+    std::wstring valueName = Widen(name);
+    RawValue value;
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(handle.get(), valueName.c_str(), nullptr, &value.Type,
+                                      nullptr, &size);
+    // Another process may grow the value between the two calls.
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        value.Data.resize(size);
+        status = RegQueryValueExW(handle.get(), valueName.c_str(), nullptr, &value.Type,
+                                  reinterpret_cast<BYTE*>(value.Data.data()), &size);
+        if (status == ERROR_SUCCESS) {
+            value.Data.resize(size);
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsString(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+class Win32Registry : public Registry {
+public:
+    bool KeyExists(RootKey root, const std::string& key) override
+    {
+        LSTATUS status = ERROR_SUCCESS;
+        OpenKey(root, key, KEY_READ, &status);
+        // A key we may not read is still there.
+        return status == ERROR_SUCCESS || status == ERROR_ACCESS_DENIED;
+    }
+
+    bool CreateKey(RootKey root, const std::string& key) override
+    {
+        LSTATUS status = ERROR_SUCCESS;
+        return CreateOrOpenKey(root, key, KEY_WRITE, &status) != nullptr;
+    }
+
+    bool DeleteKey(RootKey root, const std::string& key) override
+    {
+        std::wstring sub = SubKey(key);
+        // Never the whole root, whatever the caller computed.
+        if (sub.empty() || !KeyExists(root, key))
+            return false;
+        return RegDeleteTreeW(RootHandle(root), sub.c_str()) == ERROR_SUCCESS;
+    }
+
+    std::vector<std::string> GetKeyNames(RootKey root, const std::string& key) override
+    {
+        std::vector<std::string> names;
+        UniqueRegKey handle = OpenKey(root, key, KEY_READ);
+        if (!handle)
+            return names;
+        std::wstring buffer(256, L'\0'); // the longest key name the registry allows is 255
+        for (DWORD index = 0;; ++index) {
+            DWORD length = DWORD(buffer.size());
+            LSTATUS status = RegEnumKeyExW(handle.get(), index, buffer.data(), &length, nullptr,
+                                           nullptr, nullptr, nullptr);
+            if (status != ERROR_SUCCESS)
+                break;
+            names.push_back(Narrow(std::wstring_view(buffer.data(), length)));
+        }
+        return names;
+    }
+
+    std::vector<std::string> GetValueNames(RootKey root, const std::string& key) override
+    {
+        std::vector<std::string> names;
+        UniqueRegKey handle = OpenKey(root, key, KEY_READ);
+        if (!handle)
+            return names;
+        std::wstring buffer(16384, L'\0'); // value names are at most 16383 characters
+        for (DWORD index = 0;; ++index) {
+            DWORD length = DWORD(buffer.size());
+            LSTATUS status = RegEnumValueW(handle.get(), index, buffer.data(), &length, nullptr,
+                                           nullptr, nullptr, nullptr);
+            if (status != ERROR_SUCCESS)
+                break;
+            names.push_back(Narrow(std::wstring_view(buffer.data(), length)));
+        }
+        return names;
+    }
+
+    ValueKind GetValueKind(RootKey root, const std::string& key, const std::string& name) override
+    {
+        auto value = Query(root, key, name);
+        if (!value)
+            return ValueKind::None;
+        if (IsString(value->Type))
+            return ValueKind::String;
+        if (value->Type == REG_DWORD)
+            return ValueKind::DWord;
+        return ValueKind::None; // binary and multi-string values are not ours
+    }
+
+    std::string ReadString(RootKey root, const std::string& key, const std::string& name) override
+    {
+        auto value = Query(root, key, name);
+        if (!value)
+            throw Exception("The " + Describe(root, key, name) + " does not exist");
+        if (!IsString(value->Type))
+            throw Exception("The " + Describe(root, key, name) + " is not a string");
+        std::wstring text(value->Data.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), value->Data.data(), text.size() * sizeof(wchar_t));
+        // Other programs store strings with, without or with several
+        // terminators; the text ends at the first one.
+        if (size_t end = text.find(L'\0'); end != std::wstring::npos)
+            text.resize(end);
+        return Narrow(text);
+    }
+
+    uint32_t ReadDWord(RootKey root, const std::string& key, const std::string& name) override
+    {
+        auto value = Query(root, key, name);
+        if (!value)
+            throw Exception("The " + Describe(root, key, name) + " does not exist");
+        if (value->Type != REG_DWORD || value->Data.size() != sizeof(uint32_t))
+            throw Exception("The " + Describe(root, key, name) + " is not a DWORD");
+        uint32_t result = 0;
+        std::memcpy(&result, value->Data.data(), sizeof result);
+        return result;
+    }
+
+    void WriteString(RootKey root, const std::string& key, const std::string& name,
+                     const std::string& value) override
+    {
+        std::wstring text = Widen(value);
+        Write(root, key, name, REG_SZ, text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t)));
+    }
+
+    void WriteDWord(RootKey root, const std::string& key, const std::string& name,
+                    uint32_t value) override
+    {
+        DWORD data = value;
+        Write(root, key, name, REG_DWORD, &data, sizeof data);
+    }
+
+    bool DeleteValue(RootKey root, const std::string& key, const std::string& name) override
+    {
+        UniqueRegKey handle = OpenKey(root, key, KEY_SET_VALUE);
+        if (!handle)
+            return false;
+        return RegDeleteValueW(handle.get(), Widen(name).c_str()) == ERROR_SUCCESS;
+    }
+
+private:
+    static void Write(RootKey root, const std::string& key, const std::string& name, DWORD type,
+                      const void* data, DWORD size)
+    {
+        LSTATUS status = ERROR_SUCCESS;
+        UniqueRegKey handle = CreateOrOpenKey(root, key, KEY_SET_VALUE, &status);
+        if (handle)
+            status = RegSetValueExW(handle.get(), Widen(name).c_str(), 0, type,
+                                    static_cast<const BYTE*>(data), size);
+        if (status != ERROR_SUCCESS)
+            throw Exception("Cannot write the " + Describe(root, key, name) + ": " +
+                            win32::SystemErrorText(DWORD(status)));
+    }
+};
+
+} // namespace
+
+Registry& GetRegistry()
+{
+    static Win32Registry registry;
+    return registry;
+}
+
+std::string RootKeyName(RootKey root)
+{
+    switch (root) {
+    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
+    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case RootKey::ClassesRoot: return "HKEY_CLASSES_ROOT";
+    }
+    return {};
+}
+
+} // namespace lorivex::platform
