@@ -17,6 +17,10 @@ std::string Utf8ToAnsi(const std::string& text);
 std::string AnsiToUtf8(const std::string& text);
 // True when every character of the text exists in the ANSI code page.
 bool AnsiCanHold(const std::u16string& text);
+// True when the byte opens a two-byte character of the ANSI code page (the
+// East Asian code pages), so that code reading 8-bit text byte by byte does
+// not take its second byte for an ASCII character.
+bool IsAnsiLeadByte(char byte);
 
 std::u16string Utf8ToUtf16(const std::string& text);
 std::string Utf16ToUtf8(const std::u16string& text);

@@ -165,3 +165,12 @@ std::string Utf16ToUtf8(const std::u16string& text)
 }
 
 } // namespace lorivex::platform
+
+namespace lorivex::platform {
+
+bool IsAnsiLeadByte(char byte)
+{
+    return IsDBCSLeadByte(static_cast<BYTE>(byte)) != 0;
+}
+
+} // namespace lorivex::platform
