@@ -8,6 +8,7 @@
 #include "services/AddInModuleError.h"
 #include "services/ExceptionDialog.h"
 #include "ui/headless/Answerers.h"
+#include "ui/Application.h"
 #include "ui/headless/DialogLog.h"
 
 namespace lorivex {
@@ -176,7 +177,7 @@ TEST_F(ExceptionDialogTest, ADialogNoOneAnswersLeavesTheFailureUnhandled)
         EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.ShowModalDialog\r\n");
     }
     EXPECT_FALSE(handled);
-    EXPECT_TRUE(Application().Forms().empty());
+    EXPECT_TRUE(ui::Application().Forms().empty());
 }
 
 } // namespace
