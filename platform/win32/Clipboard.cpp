@@ -1,5 +1,6 @@
 #include "platform/Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 #include <windows.h>
 
@@ -56,7 +57,17 @@ std::string FormatName(UINT id)
     char name[256];
     if (id >= 0xC000 && GetClipboardFormatNameA(id, name, sizeof name) > 0)
         return name;
-    return "#" + std::to_string(id);
+    // Appended rather than concatenated: GCC 12 warns falsely about
+    // operator+ on a temporary here (-Wrestrict).
+    std::string numbered(1, '#');
+    numbered += std::to_string(id);
+    return numbered;
+}
+
+// Formats whose data ends with a zero that is not part of it.
+bool IsZeroTerminated(UINT id)
+{
+    return id == CF_TEXT || id == CF_UNICODETEXT || id == RegisterClipboardFormatA(ClipboardRtfFormat);
 }
 
 // The block's bytes; text formats without their terminating zero.
@@ -69,10 +80,10 @@ bool ReadBlock(UINT id, std::string& data)
     if (!bytes)
         return false;
     size_t size = GlobalSize(handle);
-    if (id == CF_TEXT)
-        size = strnlen(bytes, size);
-    else if (id == CF_UNICODETEXT)
+    if (id == CF_UNICODETEXT)
         size = wcsnlen(reinterpret_cast<const wchar_t*>(bytes), size / 2) * 2;
+    else if (IsZeroTerminated(id))
+        size = strnlen(bytes, size);
     data.assign(bytes, size);
     GlobalUnlock(handle);
     return true;
@@ -80,15 +91,19 @@ bool ReadBlock(UINT id, std::string& data)
 
 void WriteBlock(const ClipboardBlock& block)
 {
-    // Room for a terminating zero of either text form.
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.Data.size() + 2);
+    UINT id = FormatId(block.Format);
+    // Other formats' bytes are taken as they are, so that saved blocks come
+    // back unchanged; text gets its terminating zero (two bytes for UTF-16).
+    size_t zeros = id == CF_UNICODETEXT ? 2 : IsZeroTerminated(id) ? 1 : 0;
+    // An empty block still needs memory of its own: 0 bytes give no block.
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::max<size_t>(block.Data.size() + zeros, 1));
     if (!memory)
         throw Exception("Not enough memory for the clipboard");
     char* bytes = static_cast<char*>(GlobalLock(memory));
     std::memcpy(bytes, block.Data.data(), block.Data.size());
-    bytes[block.Data.size()] = bytes[block.Data.size() + 1] = 0;
+    std::memset(bytes + block.Data.size(), 0, zeros);
     GlobalUnlock(memory);
-    if (!SetClipboardData(FormatId(block.Format), memory)) {
+    if (!SetClipboardData(id, memory)) {
         GlobalFree(memory);
         throw Exception("Cannot put the format " + block.Format + " on the clipboard");
     }
