@@ -15,6 +15,9 @@
 namespace lorivex::platform {
 namespace {
 
+#ifndef _WIN32
+// On POSIX the names come from our own table; Windows answers these itself
+// (the seam tests check the one name the compile run shows most).
 TEST(LanguageNamesTest, WindowsNamesForLanguageIds)
 {
     EXPECT_EQ(LanguageName(0x409), "English (United States)");
@@ -33,6 +36,7 @@ TEST(LanguageNamesTest, UnknownIdsHaveNoName)
     for (unsigned id : {0x0u, 0x7Fu, 0x400u, 0x1234u, 0xFFFFu, 0x10409u})
         EXPECT_EQ(LanguageName(id), "") << std::hex << id;
 }
+#endif
 
 TEST(LanguageNamesTest, TableIsConsistent)
 {
