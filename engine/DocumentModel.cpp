@@ -234,9 +234,14 @@ Span DocumentModel::Replace(Story& story, long start, long end, const Fragment& 
         end = story.Length() - 1;
     if (start > end)
         start = end;
+    // Ranges around replaced text keep the text that takes its place.
+    auto enclosing = start < end ? story.Spans.Enclosing(start, end) : std::vector<std::pair<SpanPtr, Span>>{};
     Delete(story, start, end);
     Insert(story, start, fragment);
-    return {start, start + long(fragment.Text.size())};
+    const long count = long(fragment.Text.size());
+    for (auto& [span, before] : enclosing)
+        *span = {before.Start, start + count + (before.End - end)};
+    return {start, start + count};
 }
 
 int DocumentModel::OutlineLevel(uint32_t paraFormat) const

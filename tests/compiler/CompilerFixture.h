@@ -65,7 +65,12 @@ inline std::string SeeAlsoData(const std::string& pathsWithCrLf)
 
 class CompilerTest : public EngineTest {
 protected:
-    word::DocumentPtr Document(const std::string& body) { return Open(DocxBuilder().Body(body)); }
+    // Each document a package of its own: opening a file that is already open
+    // gives the open document, as in Word.
+    word::DocumentPtr Document(const std::string& body)
+    {
+        return Open(DocxBuilder().Body(body), "fixture" + std::to_string(++documents_) + ".docx");
+    }
 
     TChapterList Map(const word::DocumentPtr& document)
     {
@@ -84,6 +89,9 @@ protected:
     static std::string Text(const word::RangePtr& range) { return word::FromWord(range->Text()); }
 
     TLvxDocumentHelper Run;
+
+private:
+    int documents_ = 0;
 };
 
 } // namespace lorivex::test
