@@ -88,8 +88,12 @@ void AnswerOptions(const CompileFlags& flags, std::string& outputFile, bool& kep
         dialog.CancelButton->Click();
         return;
     }
-    if (flags.output)
-        dialog.OutputFileEdit->SetText(platform::Utf8ToAnsi(Absolute(*flags.output)));
+    if (flags.output) {
+        // As a person picks a folder in the save dialog, the folder exists.
+        std::string output = platform::Utf8ToAnsi(Absolute(*flags.output));
+        platform::ForceDirectories(platform::ExtractFilePath(output));
+        dialog.OutputFileEdit->SetText(output);
+    }
     if (flags.compiler)
         dialog.CompilerFileNameEdit->SetText(platform::Utf8ToAnsi(*flags.compiler));
     auto tick = [](ui::TCheckBox* box, const std::optional<bool>& value) {
