@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/DocxBuilder.h"
+#include "engine/WordXml.h"
 
 namespace {
 
@@ -14,79 +15,13 @@ using lorivex::test::DocxBuilder;
 
 const std::string Png = std::string("\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x10\x00\x00\x00\x10\x08\x02\x00\x00\x00\x90\x91\x68\x36\x00\x00\x00\x24\x49\x44\x41\x54\x78\xda\x63\xe0\x52\xc9\x82\xa3\x2b\x17\x4e\xc0\x11\x2e\x71\x86\x41\xa8\x81\x18\x45\xc8\xe2\x83\x51\xc3\x68\x3c\x0c\x0a\x0d\x00\x0b\xb1\x82\x10\x4d\xfe\x3a\x78\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82", 93);
 
-std::string Escape(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
-std::string Run(const std::string& text, const std::string& properties = "")
-{
-    return "<w:r>" + (properties.empty() ? "" : "<w:rPr>" + properties + "</w:rPr>") +
-           "<w:t xml:space=\"preserve\">" + Escape(text) + "</w:t></w:r>";
-}
-
-std::string Para(const std::string& runs, const std::string& style = "")
-{
-    return "<w:p>" + (style.empty() ? "" : "<w:pPr><w:pStyle w:val=\"" + style + "\"/></w:pPr>") + runs + "</w:p>";
-}
-
-std::string Heading(int level, const std::string& runs)
-{
-    return Para(runs, "Heading" + std::to_string(level));
-}
-
-std::string Field(const std::string& code, const std::string& result, const std::string& data = "",
-                  const std::string& properties = "")
-{
-    std::string rPr = properties.empty() ? "" : "<w:rPr>" + properties + "</w:rPr>";
-    std::string begin = data.empty() ? "<w:fldChar w:fldCharType=\"begin\"/>"
-                                     : "<w:fldChar w:fldCharType=\"begin\"><w:fldData xml:space=\"preserve\">" +
-                                           data + "</w:fldData></w:fldChar>";
-    return "<w:r>" + rPr + begin + "</w:r><w:r>" + rPr + "<w:instrText xml:space=\"preserve\">" + Escape(code) +
-           "</w:instrText></w:r><w:r>" + rPr + "<w:fldChar w:fldCharType=\"separate\"/></w:r>" +
-           (result.empty() ? "" : Run(result, properties)) + "<w:r>" + rPr +
-           "<w:fldChar w:fldCharType=\"end\"/></w:r>";
-}
-
-// Field data as Word keeps it in the package: base64 of the UTF-16LE text.
-std::string FieldData(const std::string& ascii)
-{
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    for (char c : ascii) {
-        bytes += c;
-        bytes += '\0';
-    }
-    std::string out;
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned n = unsigned(static_cast<unsigned char>(bytes[i])) << 16;
-        if (i + 1 < bytes.size())
-            n |= unsigned(static_cast<unsigned char>(bytes[i + 1])) << 8;
-        if (i + 2 < bytes.size())
-            n |= unsigned(static_cast<unsigned char>(bytes[i + 2]));
-        out += alphabet[(n >> 18) & 63];
-        out += alphabet[(n >> 12) & 63];
-        out += i + 1 < bytes.size() ? alphabet[(n >> 6) & 63] : '=';
-        out += i + 2 < bytes.size() ? alphabet[n & 63] : '=';
-    }
-    return out;
-}
+using namespace lorivex::test::xml;
 
 const std::string Hidden = "<w:vanish/>";
 
 std::string Related(const std::string& pathsWithCrLf)
 {
-    return Para(Field(" ADDIN lxSeeAlsoData ", "", FieldData(pathsWithCrLf), Hidden));
+    return Para(SeeAlsoData(pathsWithCrLf, Hidden));
 }
 
 std::string Index(const std::string& entry)
