@@ -29,7 +29,7 @@ const std::string IndexFooter = "</UL>\r\n</BODY></HTML>\r\n";
 TEST_F(ProjectAndIndex, KeywordsSortedWithoutCaseEachTopicOnce)
 {
     auto document = Document(H(1, T("One")) + P(T("x") + Xe("gamma") + Xe("beta")) + H(1, T("Two"))
-                             + P(Xe("Alpha") + Xe("Setup:Disk &amp; &lt;space&gt;") + Xe("beta")));
+                             + P(Xe("Alpha") + Xe("Setup:Disk & <space>") + Xe("beta")));
     auto chapters = Map(document);
     Run.CreateHtmlIndex(chapters);
     std::string f1 = chapters[0]->Id + ".html", f2 = chapters[1]->Id + ".html";
