@@ -11,6 +11,7 @@ namespace lorivex::cli {
 int RunInfo(const std::vector<std::string>& args);
 int RunInspect(const std::vector<std::string>& args);
 int RunCompile(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 
 const std::vector<Command>& Commands()
 {
@@ -64,6 +65,20 @@ const std::vector<Command>& Commands()
          "properties; and the text of the headers and footers. Keys always come in\n"
          "the same order, so two outputs can be compared line by line.\n",
          RunInspect},
+        {"convert", "Save a .docx as an HTML page the way topic pages are saved",
+         "Usage: lorivex convert DOC.docx OUT.html [--format filtered|html]\n"
+         "\n"
+         "Opens DOC.docx with the document engine and saves it as OUT.html, the way\n"
+         "a compile run saves each topic page: filtered HTML by default, Word's own\n"
+         "HTML (with Office markup) with --format html. Pictures go into the folder\n"
+         "OUT_files beside the page. The page is in the ANSI code page; characters\n"
+         "outside it are written as numeric character references.\n"
+         "\n"
+         "When OUT ends in .docx the document is saved as a Word document instead.\n"
+         "\n"
+         "  --format filtered  clean HTML 4 (the default)\n"
+         "  --format html      Word's own HTML, as Word 2000 and 2002 save topics\n",
+         RunConvert},
     };
     return commands;
 }

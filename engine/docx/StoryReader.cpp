@@ -150,6 +150,7 @@ uint32_t StoryReader::ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markForm
         } else
             format.Raw += Raw(child);
     }
+    format.TableDepth = tableDepth_;
     return document_.ParaFormats.Intern(format);
 }
 
@@ -300,9 +301,13 @@ void StoryReader::Row(const pugi::xml_node& tr, const CellRecord& table, int dep
     uint32_t lastPara = 0;
     auto cell = [&](const pugi::xml_node& tc) {
         size_t before = story_.Text.size();
+        ++tableDepth_;
         Block(tc, depth);
-        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph)
-            Append(Mark::Paragraph, 0, 0);
+        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph) {
+            uint32_t ignored = 0;
+            Append(Mark::Paragraph, 0, ParaFormatOf({}, ignored));
+        }
+        --tableDepth_;
         CellRecord record = table;
         record.TcPr = Raw(tc.child("w:tcPr"));
         // The cell's last paragraph mark is its end-of-cell mark in Word.

@@ -60,6 +60,7 @@ private:
     };
     std::map<std::u16string, OpenBookmark> openBookmarks_;
     int tables_ = 0;
+    int tableDepth_ = 0; // cells enclosing the paragraph being read
 };
 
 } // namespace lorivex::engine::docx

@@ -90,8 +90,12 @@ void EngineDocument::DetectLanguage()
     NotImplementedYet("Document.DetectLanguage");
 }
 
-void EngineDocument::SaveAs(const std::u16string&, long fileFormat, bool)
+void EngineDocument::SaveAs(const std::u16string& fileName, long fileFormat, bool)
 {
+    if (fileFormat == word::wdFormatHTML || fileFormat == word::wdFormatFilteredHTML) {
+        SaveAsHtml(fileName, fileFormat == word::wdFormatHTML);
+        return;
+    }
     NotImplementedYet("Document.SaveAs (format " + std::to_string(fileFormat) + ")");
 }
 

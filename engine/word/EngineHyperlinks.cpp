@@ -240,6 +240,7 @@ public:
         record.Target = target.value_or(u"");
         record.Where = story.Spans.Make(where.Start(), where.End());
         story.Hyperlinks.push_back(record);
+        ++story.Version;
         return std::make_shared<RecordHyperlink>(where.StoryOf(), record.Where);
     }
 
