@@ -31,6 +31,7 @@ struct ParagraphFormat {
     std::u16string Style;          // style id; empty for the default style
     std::optional<int> OutlineLvl; // direct w:outlineLvl, 0..9 as in XML
     int Section = -1;              // index of the section this paragraph ends
+    int InTable = 0;               // table nesting: 0 in the body, 1 in a table's cell ...
     std::string Raw;               // unmodelled pPr children (numPr, spacing ...)
     std::string MarkRunRaw;        // the paragraph mark's own rPr, as read
 

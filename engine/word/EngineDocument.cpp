@@ -90,15 +90,17 @@ void EngineDocument::DetectLanguage()
     NotImplementedYet("Document.DetectLanguage");
 }
 
-void EngineDocument::SaveAs(const std::u16string&, long fileFormat, bool)
+void EngineDocument::SaveAs(const std::u16string& fileName, long fileFormat, bool)
 {
+    if (fileFormat == word::wdFormatXMLDocument || fileFormat == word::wdFormatDocument)
+        return SaveDocx(fileName);
     NotImplementedYet("Document.SaveAs (format " + std::to_string(fileFormat) + ")");
 }
 
 void EngineDocument::Close(long saveChanges)
 {
     if (saveChanges == word::wdSaveChanges)
-        NotImplementedYet("Document.Close with saving");
+        SaveDocx(model_->SourcePath.empty() ? u"" : fullName_);
     if (auto application = application_.lock())
         application->Remove(*this);
 }

@@ -42,6 +42,7 @@ public:
 
 private:
     SpanPtr Whole();
+    void SaveDocx(const std::u16string& fileName);
     std::weak_ptr<EngineApplication> application_;
     std::shared_ptr<DocumentModel> model_;
     std::u16string fullName_;
