@@ -43,8 +43,7 @@ std::u16string Number(int value)
 }
 
 // The kept fonts of the other scripts and the kept language attributes
-// share their element with the modelled attribute; a font set anew covers
-// the scripts Word uses for Latin text too.
+// share their element with the modelled attribute.
 void MergeInto(std::vector<RawChild>& children, const char* name, const std::string& modelled,
                const std::string& alone)
 {
@@ -65,7 +64,7 @@ std::string RunProperties(const CharFormat& format)
     if (!format.CharStyle.empty())
         children.push_back({"w:rStyle", Val("w:rStyle", format.CharStyle)});
     if (format.Font)
-        MergeInto(children, "w:rFonts", Attribute("w:ascii", *format.Font), Attribute("w:hAnsi", *format.Font));
+        MergeInto(children, "w:rFonts", Attribute("w:ascii", *format.Font), "");
     if (format.Bold)
         children.push_back({"w:b", OnOff("w:b", *format.Bold)});
     if (format.Italic)

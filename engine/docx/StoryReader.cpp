@@ -238,7 +238,8 @@ void StoryReader::RunChild(const pugi::xml_node& child, uint32_t format)
             pugi::xml_document copy;
             auto kept = copy.append_copy(child);
             kept.remove_attribute("w:fldCharType");
-            field.RawBegin = Raw(kept);
+            // A plain begin mark keeps nothing, as a simple field's does.
+            field.RawBegin = kept.first_attribute() || kept.first_child() ? Raw(kept) : std::string();
             Append(Mark::FieldBegin, format, 0, document_.AddRecord(field));
         } else if (type == u"separate") {
             Append(Mark::FieldSeparator, format);
