@@ -93,7 +93,7 @@ void StoryWriter::Paragraph(const Unit& unit)
         sectionMark_[size_t(format.Section)] == unit.Mark)
         section = SectionXml(format.Section);
     out_ += "<w:p>" + ParagraphProperties(format, RunPr(mark.Format), section);
-    Inline(unit.Start, unit.Mark);
+    InlineContent(unit.Start, unit.Mark);
     out_ += "</w:p>";
 }
 
@@ -105,25 +105,15 @@ void StoryWriter::FlushBlockMarkers(long position)
 
 void StoryWriter::OpenBlockWrappers(long position, std::vector<long>& open)
 {
-    std::vector<size_t> starting;
-    for (size_t i = 0; i < story_.Markers.size(); ++i) {
+    for (; nextBlockWrapper_ < blockWrappers_.size(); ++nextBlockWrapper_) {
+        size_t i = blockWrappers_[nextBlockWrapper_];
         const MarkerRecord& marker = story_.Markers[i];
-        if (marker.Wrapper && marker.Block && !wrapperOpen_[i] && marker.Where->Start <= position)
-            starting.push_back(i);
-    }
-    // Outer first: the longer span, or for equal spans the one read later.
-    std::stable_sort(starting.begin(), starting.end(), [&](size_t a, size_t b) {
-        const Span& x = *story_.Markers[a].Where;
-        const Span& y = *story_.Markers[b].Where;
-        return x.End != y.End ? x.End > y.End : a > b;
-    });
-    for (size_t i : starting) {
-        wrapperOpen_[i] = true;
-        auto [head, close] = SplitAroundContent(story_.Markers[i].Xml);
-        bool sdt = ElementNameIs(story_.Markers[i].Xml, "w:sdt");
-        out_ += head + (sdt ? "<w:sdtContent>" : "");
+        if (marker.Where->Start > position)
+            break;
+        auto [head, close] = SplitAroundContent(marker.Xml);
+        out_ += head + (ElementNameIs(marker.Xml, "w:sdt") ? "<w:sdtContent>" : "");
         open.push_back(long(i));
-        if (story_.Markers[i].Where->Collapsed())
+        if (marker.Where->Collapsed())
             CloseBlockWrappers(position, open);
     }
 }

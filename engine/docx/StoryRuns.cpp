@@ -41,21 +41,12 @@ std::string Base64Utf16(const std::u16string& text)
 
 } // namespace
 
-std::vector<StoryWriter::Container> StoryWriter::InlineContainers(long start, long mark)
+// Hyperlinks and inline wrappers, and block wrappers, sorted once so that
+// every paragraph takes only its own.
+void StoryWriter::BuildContainers()
 {
-    struct Candidate {
-        Container Item;
-        int Rank; // for equal spans: wrappers outside links, later-read outside earlier
-        size_t Order;
-    };
-    std::vector<Candidate> found;
-    auto within = [&](const Span& span) {
-        return (span.Start >= start && span.Start <= mark) || (span.Start < start && span.End > start);
-    };
     for (size_t i = 0; i < story_.Hyperlinks.size(); ++i) {
         const HyperlinkRecord& link = story_.Hyperlinks[i];
-        if (!within(*link.Where))
-            continue;
         std::string open = "<w:hyperlink";
         if (!link.Address.empty())
             open += " r:id=\"" + rels_.IdFor("hyperlink", Utf16ToUtf8(link.Address), true) + "\"";
@@ -66,20 +57,44 @@ std::vector<StoryWriter::Container> StoryWriter::InlineContainers(long start, lo
         if (!link.ScreenTip.empty())
             open += Attribute("w:tooltip", link.ScreenTip);
         open += (link.Raw.empty() ? "" : AttributesOf(link.Raw)) + ">";
-        found.push_back({{link.Where->Start, link.Where->End, open, "</w:hyperlink>"}, 0, i});
+        inlines_.push_back({{link.Where->Start, link.Where->End, open, "</w:hyperlink>"}, 0, i});
     }
     for (size_t i = 0; i < story_.Markers.size(); ++i) {
         const MarkerRecord& marker = story_.Markers[i];
-        if (!marker.Wrapper || marker.Block || !within(*marker.Where))
-            continue;
-        auto [head, close] = SplitAroundContent(marker.Xml);
-        found.push_back({{marker.Where->Start, marker.Where->End, head, close}, 1, i});
+        if (marker.Wrapper && marker.Block) {
+            blockWrappers_.push_back(i);
+        } else if (marker.Wrapper) {
+            auto [head, close] = SplitAroundContent(marker.Xml);
+            inlines_.push_back({{marker.Where->Start, marker.Where->End, head, close}, 1, i});
+        }
     }
-    for (auto& candidate : found) {
-        candidate.Item.Start = std::max(candidate.Item.Start, start);
-        candidate.Item.End = std::min(candidate.Item.End, mark);
+    std::stable_sort(inlines_.begin(), inlines_.end(),
+                     [](const Inline& a, const Inline& b) { return a.Item.Start < b.Item.Start; });
+    // Outer first: the longer span, or for equal spans the one read later.
+    std::stable_sort(blockWrappers_.begin(), blockWrappers_.end(), [&](size_t a, size_t b) {
+        const Span& x = *story_.Markers[a].Where;
+        const Span& y = *story_.Markers[b].Where;
+        return x.Start != y.Start ? x.Start < y.Start : x.End != y.End ? x.End > y.End : a > b;
+    });
+}
+
+std::vector<StoryWriter::Container> StoryWriter::InlineContainers(long start, long mark)
+{
+    std::vector<Inline> found;
+    for (auto& item : carried_)
+        if (item.Item.End > start)
+            found.push_back(std::move(item));
+    for (; nextInline_ < inlines_.size() && inlines_[nextInline_].Item.Start <= mark; ++nextInline_)
+        found.push_back(inlines_[nextInline_]);
+    carried_.clear();
+    for (const auto& item : found)
+        if (item.Item.End > mark)
+            carried_.push_back(item);
+    for (auto& item : found) {
+        item.Item.Start = std::max(item.Item.Start, start);
+        item.Item.End = std::min(item.Item.End, mark);
     }
-    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+    std::stable_sort(found.begin(), found.end(), [](const Inline& a, const Inline& b) {
         if (a.Item.Start != b.Item.Start)
             return a.Item.Start < b.Item.Start;
         if (a.Item.End != b.Item.End)
@@ -87,12 +102,12 @@ std::vector<StoryWriter::Container> StoryWriter::InlineContainers(long start, lo
         return a.Rank != b.Rank ? a.Rank > b.Rank : a.Order > b.Order;
     });
     std::vector<Container> containers;
-    for (auto& candidate : found)
-        containers.push_back(std::move(candidate.Item));
+    for (auto& item : found)
+        containers.push_back(std::move(item.Item));
     return containers;
 }
 
-void StoryWriter::Inline(long start, long mark)
+void StoryWriter::InlineContent(long start, long mark)
 {
     std::vector<Container> containers = InlineContainers(start, mark);
     std::vector<Container> open;

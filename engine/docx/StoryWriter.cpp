@@ -31,7 +31,7 @@ std::string StoryWriter::Write()
     BuildUnits();
     BuildPoints();
     BuildSections();
-    wrapperOpen_.assign(story_.Markers.size(), false);
+    BuildContainers();
     size_t done = Blocks(0, units_.size(), 0);
     (void)done;
     FlushBlockMarkers(story_.Length());

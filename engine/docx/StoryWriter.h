@@ -31,6 +31,11 @@ private:
         long Start = 0, End = 0;
         std::string Open, Close;
     };
+    struct Inline {
+        Container Item;
+        int Rank = 0; // for equal spans: wrappers outside links, later-read outside earlier
+        size_t Order = 0;
+    };
     struct Point {
         long Position = 0;
         int Rank = 0; // at one position: ends, markers, starts
@@ -41,13 +46,14 @@ private:
     void BuildUnits();
     void BuildPoints();
     void BuildSections();
+    void BuildContainers();
     size_t Blocks(size_t from, size_t to, int level);
     bool RowEndAhead(size_t from, size_t to, int level) const;
     size_t Table(size_t from, size_t to, int level);
     void Row(size_t from, size_t rowEnd, int level);
     void Paragraph(const Unit& unit);
     std::string SectionXml(int section);
-    void Inline(long start, long mark);
+    void InlineContent(long start, long mark);
     std::vector<Container> InlineContainers(long start, long mark);
     void Character(long position);
     void FlushPoints(long position);
@@ -75,7 +81,11 @@ private:
     size_t nextPoint_ = 0;
     std::vector<std::pair<long, std::string>> blockMarkers_;
     size_t nextBlockMarker_ = 0;
-    std::vector<bool> wrapperOpen_;
+    std::vector<size_t> blockWrappers_; // marker indexes, in opening order
+    size_t nextBlockWrapper_ = 0;
+    std::vector<Inline> inlines_;       // by start
+    size_t nextInline_ = 0;
+    std::vector<Inline> carried_;       // reaching into the next paragraph
     std::vector<long> sectionMark_; // where each section's properties go
     std::vector<bool> fields_;      // open fields: still in the code
     std::vector<std::optional<std::string>> runPr_;
