@@ -59,6 +59,11 @@ public:
     uint32_t AddRecord(ExtRecord record);
     ExtRecord& Record(uint32_t index) { return records_.at(index); }
     const ExtRecord& Record(uint32_t index) const { return records_.at(index); }
+    size_t RecordCount() const { return records_.size(); }
+    // Part name -> hash of what the writer makes of that part of the
+    // document as read (or last saved): a part whose XML would come out the
+    // same is copied from its original bytes instead.
+    std::map<std::string, uint64_t> Baseline;
 
     // A copy of [start, end) with everything anchored inside it.
     Fragment Extract(const Story& story, long start, long end) const;

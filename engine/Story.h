@@ -47,6 +47,11 @@ enum class StoryKind { Main, Header, Footer };
 struct Story {
     StoryKind Kind = StoryKind::Main;
     std::string PartName; // "word/header1.xml"
+    // The part around the story's content as read: the root element's
+    // attributes (namespaces, mc:Ignorable) and, in the main part, what
+    // stands beside w:body (w:background ...).
+    std::string RootAttributes;
+    std::string BeforeContent, AfterContent;
     std::u16string Text;
     std::vector<CharAttr> Attrs;
     SpanRegistry Spans;

@@ -1,10 +1,12 @@
 #include "engine/docx/DocxReader.h"
 
 #include "engine/Utf.h"
+#include "engine/docx/DocxWriter.h"
 #include "engine/docx/PropertiesReader.h"
 #include "engine/docx/StoryReader.h"
 #include "engine/docx/StylesReader.h"
 #include "engine/docx/Xml.h"
+#include "engine/docx/XmlOut.h"
 
 namespace lorivex::engine::docx {
 
@@ -30,6 +32,7 @@ public:
         ReadMain(mainPart);
         ReadProperties(package_, packageRels, document_->Properties);
         KeepOtherParts();
+        document_->Baseline = Fingerprint(*document_);
         return std::move(document_);
     }
 
@@ -53,6 +56,7 @@ private:
         if (!body)
             Fail(package_.FileName(), mainPart + " has no document body (w:body)");
         Story& main = document_->Main();
+        KeepShell(xml.document_element(), body, main);
         main.Text.clear();
         main.Attrs.clear();
         main.PartName = mainPart;
@@ -63,6 +67,18 @@ private:
         StoryReader(*document_, main, context).Read(body);
         if (document_->Sections.empty())
             document_->Sections.emplace_back();
+    }
+
+    static void KeepShell(const pugi::xml_node& root, const pugi::xml_node& content, Story& story)
+    {
+        story.RootAttributes = AttributesOf(RawOpenTag(root));
+        bool after = false;
+        for (auto child : root.children()) {
+            if (child == content)
+                after = true;
+            else if (child.type() == pugi::node_element && content != root)
+                (after ? story.AfterContent : story.BeforeContent) += Raw(child);
+        }
     }
 
     int Section(const pugi::xml_node& sectPr)
@@ -101,6 +117,7 @@ private:
         auto story = std::make_unique<Story>();
         story->Kind = header ? StoryKind::Header : StoryKind::Footer;
         story->PartName = part;
+        KeepShell(xml.document_element(), xml.document_element(), *story);
         PartContext context{&package_, &types_, part, ReadRelationships(package_, part), nullptr};
         StoryReader(*document_, *story, context).Read(xml.document_element());
         document_->Stories.push_back(std::move(story));

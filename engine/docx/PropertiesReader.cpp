@@ -4,35 +4,12 @@
 #include <cstring>
 
 #include "engine/Utf.h"
+#include "engine/docx/PropertyMap.h"
 #include "engine/docx/Xml.h"
 
 namespace lorivex::engine::docx {
 
 namespace {
-
-struct Mapping {
-    const char* Element;
-    const char16_t* Property;
-};
-
-const Mapping CoreMap[] = {
-    {"dc:title", u"Title"}, {"dc:subject", u"Subject"}, {"dc:creator", u"Author"},
-    {"cp:keywords", u"Keywords"}, {"dc:description", u"Comments"}, {"cp:lastModifiedBy", u"Last Author"},
-    {"cp:revision", u"Revision Number"}, {"cp:lastPrinted", u"Last Print Date"},
-    {"dcterms:created", u"Creation Date"}, {"dcterms:modified", u"Last Save Time"},
-    {"cp:category", u"Category"}, {"cp:contentStatus", u"Content Status"},
-    {"cp:contentType", u"Content Type"}, {"dc:language", u"Language"}, {"cp:version", u"Document Version"},
-};
-
-const Mapping AppMap[] = {
-    {"ep:Template", u"Template"}, {"ep:TotalTime", u"Total Editing Time"}, {"ep:Pages", u"Number of Pages"},
-    {"ep:Words", u"Number of Words"}, {"ep:Characters", u"Number of Characters"},
-    {"ep:Application", u"Application Name"}, {"ep:DocSecurity", u"Security"}, {"ep:Lines", u"Number of Lines"},
-    {"ep:Paragraphs", u"Number of Paragraphs"}, {"ep:CharactersWithSpaces", u"Number of Characters (with spaces)"},
-    {"ep:Company", u"Company"}, {"ep:Manager", u"Manager"}, {"ep:HyperlinkBase", u"Hyperlink Base"},
-    {"ep:PresentationFormat", u"Format"}, {"ep:Slides", u"Number of Slides"}, {"ep:Notes", u"Number of Notes"},
-    {"ep:HiddenSlides", u"Number of Hidden Slides"}, {"ep:MMClips", u"Number of Multimedia Clips"},
-};
 
 void SetBuiltIn(PropertySet& properties, const char16_t* name, const std::u16string& text)
 {
@@ -52,7 +29,7 @@ void SetBuiltIn(PropertySet& properties, const char16_t* name, const std::u16str
     }
 }
 
-void ReadMapped(const ZipPackage& package, const std::string& part, const Mapping* begin, const Mapping* end,
+void ReadMapped(const ZipPackage& package, const std::string& part, const PropertyMapping* begin, const PropertyMapping* end,
                 PropertySet& properties)
 {
     if (part.empty() || !package.Has(part))

@@ -150,7 +150,16 @@ uint32_t StoryReader::ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markForm
         } else
             format.Raw += Raw(child);
     }
-    format.TableDepth = tableDepth_;
+    format.TableDepth = tableLevel_;
+    return document_.ParaFormats.Intern(format);
+}
+
+// An empty cell still ends in a paragraph of its table, so that the writer
+// can tell where the table's rows begin.
+uint32_t StoryReader::EmptyCellFormat()
+{
+    ParagraphFormat format;
+    format.TableDepth = tableLevel_;
     return document_.ParaFormats.Intern(format);
 }
 
@@ -229,7 +238,8 @@ void StoryReader::RunChild(const pugi::xml_node& child, uint32_t format)
             pugi::xml_document copy;
             auto kept = copy.append_copy(child);
             kept.remove_attribute("w:fldCharType");
-            field.RawBegin = Raw(kept);
+            // A plain begin mark keeps nothing, as a simple field's does.
+            field.RawBegin = kept.first_attribute() || kept.first_child() ? Raw(kept) : std::string();
             Append(Mark::FieldBegin, format, 0, document_.AddRecord(field));
         } else if (type == u"separate") {
             Append(Mark::FieldSeparator, format);
@@ -281,6 +291,7 @@ void StoryReader::Table(const pugi::xml_node& tbl, int depth)
     table.Depth = depth;
     table.TblPr = Raw(tbl.child("w:tblPr"));
     table.TblGrid = Raw(tbl.child("w:tblGrid"));
+    ++tableLevel_;
     for (auto child : tbl.children()) {
         if (Is(child, "w:tr"))
             Row(child, table, depth);
@@ -294,20 +305,17 @@ void StoryReader::Table(const pugi::xml_node& tbl, int depth)
         else if (Is(child, "w:bookmarkEnd"))
             BookmarkEnd(child);
     }
+    --tableLevel_;
 }
 
 void StoryReader::Row(const pugi::xml_node& tr, const CellRecord& table, int depth)
 {
-    uint32_t lastPara = 0;
+    uint32_t lastPara = EmptyCellFormat();
     auto cell = [&](const pugi::xml_node& tc) {
         size_t before = story_.Text.size();
-        ++tableDepth_;
         Block(tc, depth);
-        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph) {
-            uint32_t ignored = 0;
-            Append(Mark::Paragraph, 0, ParaFormatOf({}, ignored));
-        }
-        --tableDepth_;
+        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph)
+            Append(Mark::Paragraph, 0, EmptyCellFormat());
         CellRecord record = table;
         record.TcPr = Raw(tc.child("w:tcPr"));
         // The cell's last paragraph mark is its end-of-cell mark in Word.

@@ -48,6 +48,7 @@ private:
 
     uint32_t CharFormatOf(const pugi::xml_node& rPr);
     uint32_t ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markFormat);
+    uint32_t EmptyCellFormat();
     void Append(char16_t c, uint32_t format, uint32_t para = 0, uint32_t ext = 0);
     long Here() const { return story_.Length(); }
 
@@ -60,7 +61,7 @@ private:
     };
     std::map<std::u16string, OpenBookmark> openBookmarks_;
     int tables_ = 0;
-    int tableDepth_ = 0; // cells enclosing the paragraph being read
+    int tableLevel_ = 0; // tables the reader is inside
 };
 
 } // namespace lorivex::engine::docx

@@ -42,14 +42,6 @@ const KnownNamespace Known[] = {
     {"http://schemas.openxmlformats.org/markup-compatibility/2006", "mc"},
 };
 
-const char* CanonicalPrefix(const std::string& uri)
-{
-    for (const auto& known : Known)
-        if (uri == known.Uri)
-            return known.Prefix;
-    return nullptr;
-}
-
 using Scope = std::map<std::string, std::string>; // prefix ("" for default) -> uri
 
 std::string Rename(const std::string& name, const std::vector<Scope>& scopes, bool attribute)
@@ -114,6 +106,14 @@ void Canonicalize(pugi::xml_node root, const std::string& partName, const std::s
 }
 
 } // namespace
+
+const char* CanonicalPrefix(const std::string& uri)
+{
+    for (const auto& known : Known)
+        if (uri == known.Uri)
+            return known.Prefix;
+    return nullptr;
+}
 
 void Parse(pugi::xml_document& document, const std::string& bytes, const std::string& partName,
            const std::string& fileName)

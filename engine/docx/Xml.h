@@ -17,6 +17,9 @@ inline constexpr int MaxElementDepth = 1000;
 void Parse(pugi::xml_document& document, const std::string& bytes, const std::string& partName,
            const std::string& fileName);
 
+// The canonical prefix of a known namespace name; null for any other.
+const char* CanonicalPrefix(const std::string& uri);
+
 // Attribute by canonical name, falling back to the unprefixed name that
 // lenient producers write.
 std::u16string Attr(const pugi::xml_node& node, const char* name);

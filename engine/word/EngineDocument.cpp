@@ -96,13 +96,15 @@ void EngineDocument::SaveAs(const std::u16string& fileName, long fileFormat, boo
         SaveAsHtml(fileName, fileFormat == word::wdFormatHTML);
         return;
     }
+    if (fileFormat == word::wdFormatXMLDocument || fileFormat == word::wdFormatDocument)
+        return SaveDocx(fileName);
     NotImplementedYet("Document.SaveAs (format " + std::to_string(fileFormat) + ")");
 }
 
 void EngineDocument::Close(long saveChanges)
 {
     if (saveChanges == word::wdSaveChanges)
-        NotImplementedYet("Document.Close with saving");
+        SaveDocx(model_->SourcePath.empty() ? u"" : fullName_);
     if (auto application = application_.lock())
         application->Remove(*this);
 }

@@ -86,18 +86,6 @@ TEST_F(Application, SelectionIsALiveRangeThatEditsMove)
     EXPECT_EQ(link->Text(), u" Info");
 }
 
-std::u16string Utf16(const std::string& path)
-{
-    return std::u16string(path.begin(), path.end());
-}
-
-TEST_F(Application, NextIssuesMembersSayTheyAreNotImplementedYet)
-{
-    auto document = NewDocument(u"x");
-    EXPECT_THROW(document->SaveAs(Utf16(Folder / "x.docx"), word::wdFormatXMLDocument, false), word::EWordError);
-    EXPECT_THROW(document->ActiveWindow()->Selection()->Paste(), word::EWordError);
-}
-
 TEST_F(Application, CommandBarsKeepControlsAndFindThemByTag)
 {
     auto bars = App->CommandBars();
