@@ -61,7 +61,7 @@ private:
     bool Hidden(long i) const;
     void Character(long i);
     void Field(char16_t mark, long i);
-    void Special(char16_t c, const CharAttr& attr);
+    void Special(char16_t c);
     void Picture(const ObjectRecord& picture);
     void OpenRun(uint32_t format);
     void CloseRun();

@@ -37,10 +37,10 @@ void HtmlBody::Character(long i)
             Picture(*object);
         return;
     }
-    Special(c, attr);
+    Special(c);
 }
 
-void HtmlBody::Special(char16_t c, const CharAttr&)
+void HtmlBody::Special(char16_t c)
 {
     switch (c) {
     case Mark::Tab: out_ += "&nbsp;&nbsp;&nbsp;&nbsp; "; break;

@@ -25,7 +25,7 @@ std::string HtmlStyleSheet::ClassOf(const std::u16string& styleId) const
         if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
             name += char(c);
     if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
-        name = "Style" + name;
+        name.insert(0, "Style");
     return name;
 }
 
@@ -36,15 +36,15 @@ ParagraphTag HtmlStyleSheet::TagFor(const std::u16string& styleId, int outlineLe
     ParagraphTag tag;
     // HTML has six heading elements; deeper levels stay paragraphs, as in
     // Word's own pages.
-    if (outlineLevel >= 1 && outlineLevel <= 6) {
-        tag.Element = "h" + std::to_string(outlineLevel);
-        if (heading != outlineLevel)
-            tag.Class = ClassOf(styleId);
-    } else {
-        tag.Element = "p";
-        tag.Class = heading ? "MsoHeading" + std::to_string(heading) : ClassOf(styleId);
-    }
-    std::string selector = tag.Element + (tag.Class.empty() ? "" : "." + tag.Class);
+    bool headingElement = outlineLevel >= 1 && outlineLevel <= 6;
+    tag.Element = headingElement ? 'h' + std::to_string(outlineLevel) : std::string(1, 'p');
+    if (!headingElement && heading)
+        tag.Class = std::string("MsoHeading").append(std::to_string(heading));
+    else if (heading != outlineLevel)
+        tag.Class = ClassOf(styleId);
+    std::string selector = tag.Element;
+    if (!tag.Class.empty())
+        selector.append(".").append(tag.Class);
     if (style)
         used_.insert({selector, style->Id, true});
     return tag;
@@ -54,7 +54,7 @@ std::string HtmlStyleSheet::CharacterClass(const std::u16string& styleId)
 {
     std::string name = ClassOf(styleId);
     if (const StyleRecord* style = styles_.ById(styleId))
-        used_.insert({"span." + name, style->Id, false});
+        used_.insert({std::string("span.").append(name), style->Id, false});
     return name;
 }
 
