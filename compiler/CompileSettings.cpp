@@ -23,15 +23,15 @@ bool ReadBool(const std::string& key, const char* name)
     return Reg().ReadDWord(User, key, name) != 0;
 }
 
-void WriteBool(const std::string& key, const char* name, bool value)
+// Creating the key and writing its values is one step, so that no one sees
+// the key without them.
+void WriteOrFail(const std::string& key, const std::vector<platform::RegistryValue>& values)
 {
-    Reg().WriteDWord(User, key, name, value ? 1 : 0);
-}
-
-void CreateOrFail(const std::string& key)
-{
-    if (!Reg().CreateKey(User, key))
+    try {
+        Reg().WriteValues(User, key, values);
+    } catch (const Exception&) {
         throw Exception("Could not save settings. Make sure you have write access to the registry. (HKCU\\Software)");
+    }
 }
 
 } // namespace
@@ -97,17 +97,22 @@ TCompileOptions ReadCompileOptions(const std::string& documentFullName, const st
 
 void WriteCompileOptions(const std::string& documentFullName, const TCompileOptions& options)
 {
-    CreateOrFail(SettingsKey);
-    Reg().WriteString(User, SettingsKey, "HTMLCompiler", options.Compiler);
-    WriteBool(SettingsKey, "OpenHelpAfterCompilation", options.OpenHelpAfterCompilation);
-    WriteBool(SettingsKey, "OverWriteExisting", options.OverWriteExisting);
+    using platform::RegistryValue;
+    using platform::ValueKind;
+    auto flag = [](const char* name, bool value) {
+        return RegistryValue{name, ValueKind::DWord, {}, value ? 1u : 0u};
+    };
+    WriteOrFail(SettingsKey,
+                      {{"HTMLCompiler", ValueKind::String, options.Compiler, 0},
+                       flag("OpenHelpAfterCompilation", options.OpenHelpAfterCompilation),
+                       flag("OverWriteExisting", options.OverWriteExisting)});
     const std::string project = ProjectsKey + DocumentKey(documentFullName);
-    CreateOrFail(project);
-    Reg().WriteString(User, project, "OutputFile", options.OutputFile);
-    WriteBool(project, "IncludeTableOfContents", options.IncludeTableOfContents);
-    WriteBool(project, "IncludeKeywordIndex", options.IncludeKeywordIndex);
-    WriteBool(project, "IncludeFullTextSearch", options.IncludeFullTextSearch);
-    WriteBool(project, "IncludeHeaders", options.IncludeHeaders);
+    WriteOrFail(project,
+                      {{"OutputFile", ValueKind::String, options.OutputFile, 0},
+                       flag("IncludeTableOfContents", options.IncludeTableOfContents),
+                       flag("IncludeKeywordIndex", options.IncludeKeywordIndex),
+                       flag("IncludeFullTextSearch", options.IncludeFullTextSearch),
+                       flag("IncludeHeaders", options.IncludeHeaders)});
 }
 
 void AddRecentFile(const std::string& key, const std::string& path)

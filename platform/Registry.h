@@ -11,6 +11,13 @@ namespace lorivex::platform {
 enum class RootKey { CurrentUser, LocalMachine, ClassesRoot };
 enum class ValueKind { None, String, DWord };
 
+struct RegistryValue {
+    std::string Name;
+    ValueKind Kind = ValueKind::String;
+    std::string Text;    // for String
+    uint32_t Number = 0; // for DWord
+};
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -33,6 +40,9 @@ public:
                              const std::string& value) = 0;
     virtual void WriteDWord(RootKey root, const std::string& key, const std::string& name,
                             uint32_t value) = 0;
+    // All values at once, creating the key when missing: where the registry
+    // allows it, another process sees either all of them or none.
+    virtual void WriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) = 0;
     // False when there was no such value.
     virtual bool DeleteValue(RootKey root, const std::string& key, const std::string& name) = 0;
 };

@@ -10,12 +10,44 @@ namespace lorivex::engine::html {
 
 namespace {
 
+// The first paragraph's visible text: hidden text, field codes and marks
+// left out.
+std::u16string FirstWords(const DocumentModel& model, const Story& story)
+{
+    std::u16string words;
+    std::vector<bool> inCode; // one entry per open field: still in its code?
+    for (size_t i = 0; i < story.Text.size(); ++i) {
+        const char16_t c = story.Text[i];
+        if (model.CharFormats[story.Attrs[i].Format].Hidden.value_or(false))
+            continue;
+        if (c == u'\x13')
+            inCode.push_back(true);
+        else if (c == u'\x14' && !inCode.empty())
+            inCode.back() = false;
+        else if (c == u'\x15' && !inCode.empty())
+            inCode.pop_back();
+        else if (c == u'\r' || c == u'\a') {
+            if (!words.empty())
+                break;
+        } else if (c >= u' ' && std::find(inCode.begin(), inCode.end(), true) == inCode.end())
+            words += c;
+        if (words.size() > 80)
+            break;
+    }
+    size_t first = words.find_first_not_of(u' '), last = words.find_last_not_of(u' ');
+    return first == std::u16string::npos ? std::u16string() : words.substr(first, last - first + 1);
+}
+
+// The Title property; without one, the first words of the page, as Word
+// proposes a title. Never empty: help viewers list pages by title, and
+// chmcmd's full-text search fails on a page without one.
 std::u16string Title(const DocumentModel& model)
 {
     for (const auto& property : model.Properties.BuiltIn)
-        if (SameTextW(property.Name, u"Title") && property.Value)
+        if (SameTextW(property.Name, u"Title") && property.Value && !property.Value->ToText().empty())
             return property.Value->ToText();
-    return {};
+    std::u16string words = FirstWords(model, *model.Stories.front());
+    return words.empty() ? u"Untitled" : words;
 }
 
 std::string BodyLanguage(const DocumentModel& model)

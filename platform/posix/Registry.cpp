@@ -436,6 +436,19 @@ public:
         });
     }
 
+    void WriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
+    {
+        Guard("WriteValues", [&] {
+            std::vector<std::string> path = PathToWrite(key);
+            Modify(root, [&](HiveKey& hive) {
+                HiveKey& target = hive.Create(path);
+                for (const auto& value : values)
+                    target.SetValue(HiveValue{value.Name, value.Kind, value.Text, value.Number});
+                return true;
+            });
+        });
+    }
+
     bool DeleteValue(RootKey root, const std::string& key, const std::string& name) override
     {
         return Guard("DeleteValue", [&] {

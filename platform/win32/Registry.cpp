@@ -211,6 +211,18 @@ public:
         Write(root, key, name, REG_DWORD, &data, sizeof data);
     }
 
+    // The system registry has no transaction for a set of values; each one
+    // is written on its own, as any Windows program writes them.
+    void WriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
+    {
+        for (const auto& value : values) {
+            if (value.Kind == ValueKind::DWord)
+                WriteDWord(root, key, value.Name, value.Number);
+            else
+                WriteString(root, key, value.Name, value.Text);
+        }
+    }
+
     bool DeleteValue(RootKey root, const std::string& key, const std::string& name) override
     {
         UniqueRegKey handle = OpenKey(root, key, KEY_SET_VALUE);
