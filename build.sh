@@ -38,8 +38,9 @@ case "${1:-}" in
     build build -DCMAKE_BUILD_TYPE=Release
     echo "== lorivex --help"
     build/bin/lorivex --help
-    echo "== lorivex info"
-    build/bin/lorivex info
+    echo "== lorivex compile (the sample help document)"
+    build/bin/lorivex compile -o build/Sample.chm --overwrite --no-open
+    echo "== The compiled help file: build/Sample.chm"
     ;;
   test)
     install_missing "${packages_common[@]}" "${packages_windows[@]}"

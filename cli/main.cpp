@@ -10,10 +10,37 @@ namespace lorivex::cli {
 
 int RunInfo(const std::vector<std::string>& args);
 int RunInspect(const std::vector<std::string>& args);
+int RunCompile(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 
 const std::vector<Command>& Commands()
 {
     static const std::vector<Command> commands = {
+        {"compile", "Compile a help document (.docx) into an HTML Help file (.chm)",
+         "Usage: lorivex compile [DOC.docx] [options]\n"
+         "\n"
+         "Compiles the document as the add-in's \"Compile Help File\" button does: every\n"
+         "heading starts a topic, each topic becomes a page, and the help compiler\n"
+         "(chmcmd) turns the pages, contents and keyword index into one .chm file.\n"
+         "Without DOC it compiles the sample document that comes with Lorivex.\n"
+         "\n"
+         "The options start from the settings stored for this document (by its file\n"
+         "name) and are stored again, as the options dialog does:\n"
+         "  -o, --output FILE        the compiled help file (default: DOC with .chm)\n"
+         "      --compiler PATH      the help compiler (default: chmcmd on PATH)\n"
+         "      --toc, --no-toc      include the table of contents\n"
+         "      --index, --no-index  include the keyword index\n"
+         "      --search, --no-search\n"
+         "                           include full-text search\n"
+         "      --headers, --no-headers\n"
+         "                           keep each topic's heading in its page\n"
+         "      --overwrite, --no-overwrite\n"
+         "                           replace an existing output file\n"
+         "      --open, --no-open    open the help file when it is compiled\n"
+         "\n"
+         "The compiler's progress lines are printed as they arrive. The exit status\n"
+         "is 0 only when the help file was produced.\n",
+         RunCompile},
         {"info", "Show the folders, language and formats this installation uses",
          "Usage: lorivex info [--date-format PATTERN]\n"
          "\n"
@@ -38,6 +65,20 @@ const std::vector<Command>& Commands()
          "properties; and the text of the headers and footers. Keys always come in\n"
          "the same order, so two outputs can be compared line by line.\n",
          RunInspect},
+        {"convert", "Save a .docx as an HTML page the way topic pages are saved",
+         "Usage: lorivex convert DOC.docx OUT.html [--format filtered|html]\n"
+         "\n"
+         "Opens DOC.docx with the document engine and saves it as OUT.html, the way\n"
+         "a compile run saves each topic page: filtered HTML by default, Word's own\n"
+         "HTML (with Office markup) with --format html. Pictures go into the folder\n"
+         "OUT_files beside the page. The page is in the ANSI code page; characters\n"
+         "outside it are written as numeric character references.\n"
+         "\n"
+         "When OUT ends in .docx the document is saved as a Word document instead.\n"
+         "\n"
+         "  --format filtered  clean HTML 4 (the default)\n"
+         "  --format html      Word's own HTML, as Word 2000 and 2002 save topics\n",
+         RunConvert},
     };
     return commands;
 }

@@ -1,7 +1,6 @@
 #include "compiler/CompilerForm.h"
 
 #include "services/GradientColor.h"
-#include "ui/SystemColors.h"
 
 namespace lorivex {
 
@@ -54,14 +53,13 @@ void TCompilerForm::CompilerListBoxDrawItem(TComponent&, int index, TRect rect, 
 {
     Guard("CompilerListBoxDrawItem", [&] {
         TCanvas& canvas = *CompilerListBox->Canvas();
-        const TColor from = SystemColorToRGB(clActiveCaption), to = SystemColorToRGB(clInactiveCaption);
         for (int x = rect.Left; x <= rect.Right; ++x) {
-            canvas.Pen.Color = GradientColor(from, to, rect.Right - rect.Left, x - rect.Left);
+            canvas.Pen.Color = GradientColor(clActiveCaption, clInactiveCaption, rect.Right - rect.Left, x - rect.Left);
             canvas.MoveTo(x, rect.Top);
             canvas.LineTo(x, rect.Bottom);
         }
         // Only the newest line stands out.
-        canvas.Font.Style = index == CompilerListBox->Items.Count() - 1 ? fsBold : 0;
+        canvas.Font.Style = index == CompilerListBox->Items.Count() - 1 ? TFontStyles(fsBold) : TFontStyles(0);
         canvas.Font.Color = clCaptionText;
         canvas.Brush.Style = TBrushStyle::Clear;
         canvas.TextRect(rect, rect.Left + 2, rect.Top + 2, CompilerListBox->Items[index]);

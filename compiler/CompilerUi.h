@@ -13,10 +13,16 @@ namespace lorivex {
 // when the author confirms. The dialog stores the settings it was given.
 bool ExecuteCompilerOptions(const std::string& documentFullName, TCompileOptions& options);
 
-// The progress window, created on first use and kept for the process.
+class TCompilerForm;
+
+// The progress window, created on first use and kept for the process. An
+// empty line only shows the window.
 void CompilerWindowAddLine(const std::string& line);
 void CompilerWindowClear();
 void CompilerWindowSetCloseAllowed(bool allowed);
+TCompilerForm* CompilerWindow(); // nullptr before the first message
+// Told every line the window adds (the command line prints them).
+void SetCompilerLineObserver(std::function<void(const std::string&)> observer);
 
 // Runs the calls that workers have handed to the user-interface thread.
 void ProcessUiMessages();

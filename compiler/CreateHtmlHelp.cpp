@@ -184,6 +184,9 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
         run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
         if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet))
             run.styleSheet.clear();
+        if (!run.styleSheet.empty())
+            platform::WriteFileBytes(platform::JoinPath(WorkFolder, platform::ExtractFileName(run.styleSheet)),
+                                     platform::ReadFileBytes(run.styleSheet));
         std::string dateFormat = GetDocProperty(document, "lxDateFormat");
         if (dateFormat.empty())
             dateFormat = platform::UserFormatSettings().LongDateFormat;

@@ -59,9 +59,14 @@ std::string TLvxDocumentHelper::CreateHtmlProject(const word::DocumentPtr& docum
         lines.push_back("[FILES]");
         for (const auto& chapter : chapters)
             lines.push_back(platform::ExtractFileName(chapter->FileName));
+        // The run copies an existing stylesheet beside the pages, where their
+        // links look for it; the compiler takes that copy by its name
+        // (chmcmd reads every listed file relative to the project).
         std::string styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
-        if (!styleSheet.empty())
-            lines.push_back(styleSheet);
+        if (!styleSheet.empty()) {
+            std::string copy = platform::ExtractFileName(styleSheet);
+            lines.push_back(platform::FileExists(platform::JoinPath(WorkFolder, copy)) ? copy : styleSheet);
+        }
         for (const auto& extra : extraFiles)
             lines.push_back(extra.Text);
         std::string path = platform::JoinPath(WorkFolder, ProjectFileName);

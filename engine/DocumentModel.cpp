@@ -55,16 +55,18 @@ Fragment DocumentModel::Extract(const Story& story, long start, long end) const
             attr.Ext = uint32_t(fragment.Records.size() - 1);
         }
     }
-    auto inside = [&](const SpanPtr& where) { return where->Start >= start && where->End <= end; };
-    for (const auto& bookmark : story.Bookmarks)
-        if (inside(bookmark.Where))
-            fragment.Bookmarks.push_back({{bookmark.Where->Start - start, bookmark.Where->End - start}, bookmark});
-    for (const auto& link : story.Hyperlinks)
-        if (inside(link.Where))
-            fragment.Hyperlinks.push_back({{link.Where->Start - start, link.Where->End - start}, link});
-    for (const auto& marker : story.Markers)
-        if (inside(marker.Where))
-            fragment.Markers.push_back({{marker.Where->Start - start, marker.Where->End - start}, marker});
+    for (uint32_t i : AnchorsWithin(story.Bookmarks, story.Version, story.BookmarkOrder, start, end)) {
+        const auto& bookmark = story.Bookmarks[i];
+        fragment.Bookmarks.push_back({{bookmark.Where->Start - start, bookmark.Where->End - start}, bookmark});
+    }
+    for (uint32_t i : AnchorsWithin(story.Hyperlinks, story.Version, story.HyperlinkOrder, start, end)) {
+        const auto& link = story.Hyperlinks[i];
+        fragment.Hyperlinks.push_back({{link.Where->Start - start, link.Where->End - start}, link});
+    }
+    for (uint32_t i : AnchorsWithin(story.Markers, story.Version, story.MarkerOrder, start, end)) {
+        const auto& marker = story.Markers[i];
+        fragment.Markers.push_back({{marker.Where->Start - start, marker.Where->End - start}, marker});
+    }
     return fragment;
 }
 
@@ -234,9 +236,14 @@ Span DocumentModel::Replace(Story& story, long start, long end, const Fragment& 
         end = story.Length() - 1;
     if (start > end)
         start = end;
+    // Ranges around replaced text keep the text that takes its place.
+    auto enclosing = start < end ? story.Spans.Enclosing(start, end) : std::vector<std::pair<SpanPtr, Span>>{};
     Delete(story, start, end);
     Insert(story, start, fragment);
-    return {start, start + long(fragment.Text.size())};
+    const long count = long(fragment.Text.size());
+    for (auto& [span, before] : enclosing)
+        *span = {before.Start, start + count + (before.End - end)};
+    return {start, start + count};
 }
 
 int DocumentModel::OutlineLevel(uint32_t paraFormat) const

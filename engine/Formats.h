@@ -31,7 +31,10 @@ struct ParagraphFormat {
     std::u16string Style;          // style id; empty for the default style
     std::optional<int> OutlineLvl; // direct w:outlineLvl, 0..9 as in XML
     int Section = -1;              // index of the section this paragraph ends
-    int InTable = 0;               // table nesting: 0 in the body, 1 in a table's cell ...
+    // How many tables enclose the paragraph (0 in the body), as Word keeps
+    // "in table" on the paragraph: the characters alone cannot tell where a
+    // table's first cell begins.
+    int TableDepth = 0;
     std::string Raw;               // unmodelled pPr children (numPr, spacing ...)
     std::string MarkRunRaw;        // the paragraph mark's own rPr, as read
 

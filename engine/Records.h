@@ -55,6 +55,14 @@ struct CellRecord {
     std::string TblPrEx; // per-row table property exceptions
 };
 
-using ExtRecord = std::variant<std::monostate, FieldRecord, ObjectRecord, CellRecord>;
+// A piece of HTML inserted from a file (a script block). The page writer
+// emits Bytes exactly as read: they are already text of the ANSI code page
+// the page is written in, and a script must reach the browser untouched.
+struct HtmlBlockRecord {
+    std::string Bytes;
+    std::string SourceName; // the file it came from, for messages
+};
+
+using ExtRecord = std::variant<std::monostate, FieldRecord, ObjectRecord, CellRecord, HtmlBlockRecord>;
 
 } // namespace lorivex::engine

@@ -43,6 +43,15 @@ void SpanRegistry::Inserted(long position, long count)
     }
 }
 
+std::vector<std::pair<SpanPtr, Span>> SpanRegistry::Enclosing(long start, long end)
+{
+    std::vector<std::pair<SpanPtr, Span>> found;
+    for (auto& weak : spans_)
+        if (auto span = weak.lock(); span && !span->Collapsed() && span->Start <= start && span->End >= end)
+            found.emplace_back(span, *span);
+    return found;
+}
+
 void SpanRegistry::Deleted(long start, long end)
 {
     const long length = end - start;

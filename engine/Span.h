@@ -24,6 +24,9 @@ public:
     void Inserted(long position, long count);
     // Positions inside the deleted text fall back to its start.
     void Deleted(long start, long end);
+    // The ranges that hold all of [start, end) and are not empty: when that
+    // text is replaced they hold the new text, as in Word.
+    std::vector<std::pair<SpanPtr, Span>> Enclosing(long start, long end);
 
     size_t LiveCount();
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AnchorOrder.h"
 #include "engine/Span.h"
 
 namespace lorivex::engine {
@@ -57,7 +58,9 @@ struct Story {
     std::vector<BookmarkRecord> Bookmarks;
     std::vector<HyperlinkRecord> Hyperlinks;
     std::vector<MarkerRecord> Markers;
-    uint64_t Version = 0; // bumped by every edit
+    uint64_t Version = 0; // bumped by every edit of the text or of the anchors
+    // Caches of AnchorsWithin, one per kind of anchor.
+    mutable AnchorOrder BookmarkOrder, HyperlinkOrder, MarkerOrder;
 
     long Length() const { return long(Text.size()); }
     // Positions of the paragraph ends (marks 13 and 7), cached per version.

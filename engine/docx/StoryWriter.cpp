@@ -52,7 +52,7 @@ void StoryWriter::BuildUnits()
         if (!IsParagraphEnd(c))
             continue;
         const CharAttr& attr = story_.Attrs[size_t(i)];
-        Unit unit{start, i, model_.ParaFormats[attr.Para].InTable, UnitKind::Paragraph, nullptr};
+        Unit unit{start, i, model_.ParaFormats[attr.Para].TableDepth, UnitKind::Paragraph, nullptr};
         if (c == Mark::Cell && attr.Ext)
             if (auto* cell = std::get_if<CellRecord>(&model_.Record(attr.Ext))) {
                 unit.Cell = cell;

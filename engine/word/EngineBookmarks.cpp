@@ -80,12 +80,14 @@ public:
         DocumentModel& model = *where.StoryOf().Model;
         // Adding under a name in use moves that bookmark.
         for (auto& story : model.Stories)
-            std::erase_if(story->Bookmarks, [&](const BookmarkRecord& b) { return SameTextW(b.Name, name); });
+            if (std::erase_if(story->Bookmarks, [&](const BookmarkRecord& b) { return SameTextW(b.Name, name); }))
+                ++story->Version;
         Story& story = where.StoryOf().Get();
         BookmarkRecord record;
         record.Name = name;
         record.Where = story.Spans.Make(where.Start(), where.End());
         story.Bookmarks.push_back(record);
+        ++story.Version;
         return std::make_shared<EngineBookmark>(where.StoryOf(), record.Where);
     }
 

@@ -92,6 +92,10 @@ void EngineDocument::DetectLanguage()
 
 void EngineDocument::SaveAs(const std::u16string& fileName, long fileFormat, bool)
 {
+    if (fileFormat == word::wdFormatHTML || fileFormat == word::wdFormatFilteredHTML) {
+        SaveAsHtml(fileName, fileFormat == word::wdFormatHTML);
+        return;
+    }
     if (fileFormat == word::wdFormatXMLDocument || fileFormat == word::wdFormatDocument)
         return SaveDocx(fileName);
     NotImplementedYet("Document.SaveAs (format " + std::to_string(fileFormat) + ")");

@@ -43,6 +43,7 @@ public:
 private:
     SpanPtr Whole();
     void SaveDocx(const std::u16string& fileName);
+    void SaveAsHtml(const std::u16string& fileName, bool wordMarkup);
     std::weak_ptr<EngineApplication> application_;
     std::shared_ptr<DocumentModel> model_;
     std::u16string fullName_;

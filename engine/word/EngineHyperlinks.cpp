@@ -229,7 +229,8 @@ public:
                            const std::optional<std::u16string>& target) override
     {
         EngineRange& where = Own(anchor);
-        if (textToDisplay && !textToDisplay->empty())
+        // The same text again would only lose the anchor's formatting.
+        if (textToDisplay && !textToDisplay->empty() && *textToDisplay != where.Text())
             where.SetText(*textToDisplay);
         Story& story = where.StoryOf().Get();
         HyperlinkRecord record;
@@ -239,6 +240,7 @@ public:
         record.Target = target.value_or(u"");
         record.Where = story.Spans.Make(where.Start(), where.End());
         story.Hyperlinks.push_back(record);
+        ++story.Version;
         return std::make_shared<RecordHyperlink>(where.StoryOf(), record.Where);
     }
 

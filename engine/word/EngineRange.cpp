@@ -161,11 +161,6 @@ void EngineRange::InsertAfter(const std::u16string& text)
     *span_ = {std::min(oldStart, at), oldEnd + long(fragment.Text.size())};
 }
 
-void EngineRange::InsertFile(const std::u16string&)
-{
-    NotImplementedYet("Range.InsertFile");
-}
-
 long EngineRange::Delete(word::Units unit, long count)
 {
     if (unit != word::wdCharacter)
@@ -221,30 +216,6 @@ private:
     SpanPtr span_;
 };
 
-class EngineInlineShapes : public word::InlineShapes {
-public:
-    EngineInlineShapes(StoryRef story, SpanPtr span) : story_(std::move(story)), span_(std::move(span)) {}
-
-    long Count() override
-    {
-        Story& story = story_.Get();
-        long count = 0;
-        for (long i = span_->Start; i < span_->End; ++i) {
-            const auto& attr = story.Attrs[size_t(i)];
-            if (story.Text[size_t(i)] == Mark::Object && attr.Ext)
-                if (auto* object = std::get_if<ObjectRecord>(&story_.Model->Record(attr.Ext)); object && object->Picture)
-                    ++count;
-        }
-        return count;
-    }
-
-    word::InlineShapePtr AddPicture(const std::u16string&) override { NotImplementedYet("InlineShapes.AddPicture"); }
-
-private:
-    StoryRef story_;
-    SpanPtr span_;
-};
-
 } // namespace
 
 word::FontPtr MakeFont(const StoryRef& story, SpanPtr span)
@@ -252,10 +223,6 @@ word::FontPtr MakeFont(const StoryRef& story, SpanPtr span)
     return std::make_shared<EngineFont>(story, std::move(span));
 }
 
-word::InlineShapesPtr MakeInlineShapes(const StoryRef& story, SpanPtr span)
-{
-    return std::make_shared<EngineInlineShapes>(story, std::move(span));
-}
 
 std::unique_ptr<word::Enumerator> EnumerateList(std::vector<word::DispatchPtr> items)
 {

@@ -4,6 +4,7 @@
 #include "compiler/CompileSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
+#include "services/Exception.h"
 
 namespace lorivex {
 namespace {

@@ -33,7 +33,7 @@ std::string Para(const engine::ParagraphFormat& p)
 {
     std::ostringstream out;
     out << "style=" << engine::Utf16ToUtf8(p.Style) << " lvl=" << (p.OutlineLvl ? *p.OutlineLvl : -1)
-        << " sect=" << p.Section << " table=" << p.InTable << " raw=" << p.Raw;
+        << " sect=" << p.Section << " table=" << p.TableDepth << " raw=" << p.Raw;
     return out.str();
 }
 

@@ -1,0 +1,26 @@
+// Saving a page: the file system's failures become messages that name the
+// page, and nothing half-written is left where the page should be.
+#include "engine/html/HtmlPage.h"
+#include "platform/FileSystem.h"
+#include "services/word/Dispatch.h"
+
+namespace lorivex::engine::html {
+
+void SaveHtml(const DocumentModel& model, const std::string& path, const HtmlOptions& options)
+{
+    std::string folder = platform::ExtractFilePath(path);
+    if (!folder.empty() && !platform::DirectoryExists(platform::ExcludeTrailingPathDelimiter(folder)))
+        throw word::EWordError("Cannot save \"" + path + "\": the folder \"" + folder + "\" does not exist.");
+    if (platform::DirectoryExists(path))
+        throw word::EWordError("Cannot save \"" + path + "\": a folder of that name exists.");
+    HtmlPictures pictures(path);
+    std::string page = RenderPage(model, options, pictures);
+    try {
+        platform::WriteFileBytes(path, page);
+    } catch (const Exception& e) {
+        throw word::EWordError("Cannot save \"" + path + "\": " + e.Message());
+    }
+    pictures.Keep();
+}
+
+} // namespace lorivex::engine::html

@@ -1,0 +1,24 @@
+// Document.SaveAs in Word's two HTML formats.
+#include "engine/Utf.h"
+#include "engine/html/HtmlPage.h"
+#include "engine/word/EngineApplication.h"
+#include "engine/word/EngineDocument.h"
+
+namespace lorivex::engine::wordimpl {
+
+void EngineDocument::SaveAsHtml(const std::u16string& fileName, bool wordMarkup)
+{
+    html::HtmlOptions options;
+    options.WordMarkup = wordMarkup;
+    if (auto application = application_.lock()) {
+        // Word writes VML only into its own format. The other two web
+        // options mean nothing here: the page is always in the ANSI code
+        // page (the default encoding) and has no linked files to update.
+        options.RelyOnVML = wordMarkup && application->DefaultWebOptions()->RelyOnVML();
+    }
+    html::SaveHtml(*model_, Utf16ToUtf8(fileName), options);
+    // As in Word, the document now is the page it was saved as.
+    fullName_ = fileName;
+}
+
+} // namespace lorivex::engine::wordimpl

@@ -1,0 +1,106 @@
+// The compile command of the add-in module, in the process: what happens
+// before any page is written.
+#include "compiler/CompilerFixture.h"
+
+#include "commands/LorivexModule.h"
+#include "compiler/CompilerForm.h"
+#include "compiler/CompilerUi.h"
+#include "compiler/HtmlCompilerOptionsForm.h"
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "ui/headless/Answerers.h"
+
+namespace lorivex::test {
+namespace {
+
+class CompileCommand : public CompilerTest {
+protected:
+    CompileCommand() : config_("XDG_CONFIG_HOME", Config.Path().c_str()), temp_("TMPDIR", Temp.Path().c_str())
+    {
+        Module.WordApp = App;
+    }
+    std::vector<std::string> WindowLines()
+    {
+        std::vector<std::string> lines;
+        if (auto* window = CompilerWindow())
+            for (int i = 0; i < window->CompilerListBox->Items.Count(); ++i)
+                lines.push_back(window->CompilerListBox->Items[i]);
+        return lines;
+    }
+    TempFolder Config, Temp;
+    ScopedEnv config_, temp_;
+    TLorivexModule Module;
+};
+
+TEST_F(CompileCommand, NoActiveDocument)
+{
+    try {
+        Module.CompileHtmlHelpClick();
+        FAIL();
+    } catch (const ElxException& e) {
+        EXPECT_EQ(e.Message(), "This command cannot be executed when no document is active.");
+        EXPECT_EQ(e.CallStack(), "TLorivexModule.CompileHtmlHelpClick\r\n");
+    }
+}
+
+TEST_F(CompileCommand, CancellingLeavesNothingBehind)
+{
+    Document(H(1, T("A")) + P(T("a")));
+    auto options = App->DefaultWebOptions();
+    options->SetRelyOnVML(true);
+    auto cancel = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [](ui::TForm& form) { form.PressEscape(); });
+    Module.CompileHtmlHelpClick();
+    EXPECT_TRUE(platform::ListDirectory(Temp.Path()).empty());
+    EXPECT_FALSE(platform::GetRegistry().KeyExists(platform::RootKey::CurrentUser, RecentDocumentsKey));
+    EXPECT_TRUE(options->RelyOnVML());
+}
+
+TEST_F(CompileCommand, ADocumentWithoutHeadingsHasNoContents)
+{
+    Document(P(T("only text")));
+    std::string compiler = Folder / "chmcmd";
+    WriteTextFile(compiler, "");
+    auto ok = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [&](ui::TForm& form) {
+        auto& dialog = dynamic_cast<THtmlCompilerOptionsForm&>(form);
+        dialog.CompilerFileNameEdit->SetText(compiler);
+        dialog.OutputFileEdit->SetText(Folder / "Plain.chm");
+        dialog.IncludeTocCB->SetChecked(true);
+        dialog.OkButton->Click();
+    });
+    Module.CompileHtmlHelpClick(); // a quiet stop, no error
+    auto lines = WindowLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "Document has no headers, cannot include table of contents.");
+    EXPECT_EQ(lines.back(), "Compilation aborted.");
+    EXPECT_TRUE(CompilerWindow()->CloseAllowed);
+    EXPECT_TRUE(platform::ListDirectory(Temp.Path()).empty()) << "the work folder goes with the run";
+    // The run was confirmed: both recent lists have it.
+    EXPECT_TRUE(platform::GetRegistry().KeyExists(platform::RootKey::CurrentUser, RecentHelpFilesKey));
+}
+
+TEST_F(CompileCommand, WorkFoldersAreClaimedOnePerRun)
+{
+    ASSERT_TRUE(platform::CreateDirExclusive(Temp / "lx0"));
+    ASSERT_TRUE(platform::CreateDirExclusive(Temp / "lx1"));
+    Document(P(T("only text")));
+    std::string compiler = Folder / "chmcmd";
+    WriteTextFile(compiler, "");
+    std::string seen;
+    auto ok = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [&](ui::TForm& form) {
+        auto& dialog = dynamic_cast<THtmlCompilerOptionsForm&>(form);
+        dialog.CompilerFileNameEdit->SetText(compiler);
+        dialog.OutputFileEdit->SetText(Folder / "Plain.chm");
+        dialog.IncludeTocCB->SetChecked(true);
+        dialog.OkButton->Click();
+        // The dialog is answered before the folder is named.
+        seen = "answered";
+    });
+    TLvxDocumentHelper run;
+    run.CreateHtmlHelp(App->ActiveDocument());
+    EXPECT_EQ(seen, "answered");
+    EXPECT_EQ(run.WorkFolder, Temp / "lx2");
+    EXPECT_TRUE(platform::DirectoryExists(Temp / "lx0"));
+}
+
+} // namespace
+} // namespace lorivex::test
