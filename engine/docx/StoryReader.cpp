@@ -150,16 +150,16 @@ uint32_t StoryReader::ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markForm
         } else
             format.Raw += Raw(child);
     }
-    format.TableDepth = tableLevel_;
+    format.TableDepth = tableDepth_;
     return document_.ParaFormats.Intern(format);
 }
 
-// An empty cell still ends in a paragraph of its table, so that the writer
-// can tell where the table's rows begin.
-uint32_t StoryReader::EmptyCellFormat()
+// A row without cells still ends in a paragraph of its table, so that the
+// writer can tell where the table's rows begin.
+uint32_t StoryReader::EmptyRowFormat()
 {
     ParagraphFormat format;
-    format.TableDepth = tableLevel_;
+    format.TableDepth = tableDepth_ + 1;
     return document_.ParaFormats.Intern(format);
 }
 
@@ -291,7 +291,6 @@ void StoryReader::Table(const pugi::xml_node& tbl, int depth)
     table.Depth = depth;
     table.TblPr = Raw(tbl.child("w:tblPr"));
     table.TblGrid = Raw(tbl.child("w:tblGrid"));
-    ++tableLevel_;
     for (auto child : tbl.children()) {
         if (Is(child, "w:tr"))
             Row(child, table, depth);
@@ -305,17 +304,20 @@ void StoryReader::Table(const pugi::xml_node& tbl, int depth)
         else if (Is(child, "w:bookmarkEnd"))
             BookmarkEnd(child);
     }
-    --tableLevel_;
 }
 
 void StoryReader::Row(const pugi::xml_node& tr, const CellRecord& table, int depth)
 {
-    uint32_t lastPara = EmptyCellFormat();
+    uint32_t lastPara = EmptyRowFormat();
     auto cell = [&](const pugi::xml_node& tc) {
         size_t before = story_.Text.size();
+        ++tableDepth_;
         Block(tc, depth);
-        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph)
-            Append(Mark::Paragraph, 0, EmptyCellFormat());
+        if (story_.Text.size() == before || story_.Text.back() != Mark::Paragraph) {
+            uint32_t ignored = 0;
+            Append(Mark::Paragraph, 0, ParaFormatOf({}, ignored));
+        }
+        --tableDepth_;
         CellRecord record = table;
         record.TcPr = Raw(tc.child("w:tcPr"));
         // The cell's last paragraph mark is its end-of-cell mark in Word.

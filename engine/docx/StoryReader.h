@@ -48,7 +48,7 @@ private:
 
     uint32_t CharFormatOf(const pugi::xml_node& rPr);
     uint32_t ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markFormat);
-    uint32_t EmptyCellFormat();
+    uint32_t EmptyRowFormat();
     void Append(char16_t c, uint32_t format, uint32_t para = 0, uint32_t ext = 0);
     long Here() const { return story_.Length(); }
 
@@ -61,7 +61,7 @@ private:
     };
     std::map<std::u16string, OpenBookmark> openBookmarks_;
     int tables_ = 0;
-    int tableLevel_ = 0; // tables the reader is inside
+    int tableDepth_ = 0; // cells enclosing the paragraph being read
 };
 
 } // namespace lorivex::engine::docx

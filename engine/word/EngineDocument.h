@@ -42,8 +42,8 @@ public:
 
 private:
     SpanPtr Whole();
-    void SaveAsHtml(const std::u16string& fileName, bool wordMarkup);
     void SaveDocx(const std::u16string& fileName);
+    void SaveAsHtml(const std::u16string& fileName, bool wordMarkup);
     std::weak_ptr<EngineApplication> application_;
     std::shared_ptr<DocumentModel> model_;
     std::u16string fullName_;

@@ -4,6 +4,7 @@
 #include "engine/EngineFixture.h"
 #include "engine/docx/DocxReader.h"
 #include "engine/docx/DocxWriter.h"
+#include "platform/FileSystem.h"
 
 namespace lorivex::test {
 
@@ -146,6 +147,20 @@ TEST_F(DocxEditTest, BuiltInPropertyChangeGoesIntoCoreKeepingWhatElseItHolds)
     std::string core = ReadParts(saved)["docProps/core.xml"];
     EXPECT_NE(std::string::npos, core.find("<dc:creator>Ann</dc:creator>"));
     EXPECT_EQ(ReadParts(source)["docProps/app.xml"], ReadParts(saved)["docProps/app.xml"]);
+}
+
+TEST_F(DocxEditTest, PictureAddedThroughInlineShapesIsSavedWithItsPartAndType)
+{
+    std::string gif = Folder / "Arrow.gif";
+    platform::WriteFileBytes(gif, std::string("GIF89a\x02\x00\x03\x00\x00\x00\x00;", 14));
+    auto document = OpenFixture();
+    Setup(document)->InlineShapes()->AddPicture(Wide(gif));
+    auto reopened = SaveAndReopen(document);
+    EXPECT_EQ(2, reopened->Content()->InlineShapes()->Count());
+    auto parts = ReadParts(saved);
+    EXPECT_EQ(platform::ReadFileBytes(gif), parts["word/media/image1.gif"]);
+    EXPECT_NE(std::string::npos, parts["[Content_Types].xml"].find("Extension=\"gif\" ContentType=\"image/gif\""));
+    EXPECT_NE(std::string::npos, parts["word/document.xml"].find("<wp:extent cx=\"19050\" cy=\"28575\"/>"));
 }
 
 TEST_F(DocxEditTest, PictureWithoutXmlIsWrittenAsAnInlineDrawingWithItsOwnPart)
