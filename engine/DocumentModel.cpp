@@ -33,11 +33,27 @@ uint32_t DocumentModel::AddRecord(ExtRecord record)
 
 bool DocumentModel::BookmarkNameTaken(std::u16string_view name) const
 {
-    for (const auto& story : Stories)
-        for (const auto& bookmark : story->Bookmarks)
-            if (SameTextW(bookmark.Name, name))
-                return true;
-    return false;
+    RefreshBookmarkNames();
+    return bookmarkNames_.count(LowerW(name)) > 0;
+}
+
+void DocumentModel::RefreshBookmarkNames() const
+{
+    // Only added bookmarks leave a story's version alone; anything else
+    // (an edit, a deletion) rebuilds the names from scratch.
+    bool rebuild = bookmarksSeen_.size() != Stories.size();
+    for (size_t i = 0; !rebuild && i < Stories.size(); ++i)
+        rebuild = bookmarksSeen_[i].Version != Stories[i]->Version || bookmarksSeen_[i].Count > Stories[i]->Bookmarks.size();
+    if (rebuild) {
+        bookmarkNames_.clear();
+        bookmarksSeen_.assign(Stories.size(), SeenBookmarks{});
+    }
+    for (size_t i = 0; i < Stories.size(); ++i) {
+        const auto& bookmarks = Stories[i]->Bookmarks;
+        for (size_t j = bookmarksSeen_[i].Count; j < bookmarks.size(); ++j)
+            bookmarkNames_.insert(LowerW(bookmarks[j].Name));
+        bookmarksSeen_[i] = {Stories[i]->Version, bookmarks.size()};
+    }
 }
 
 Fragment DocumentModel::Extract(const Story& story, long start, long end) const

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/Formats.h"
@@ -90,6 +91,16 @@ private:
     std::vector<ExtRecord> records_;
     mutable std::vector<int8_t> outlineCache_;
     mutable uint64_t outlineCacheVersion_ = UINT64_MAX;
+
+    // Bookmark names in lower case, kept up to date as bookmarks are added,
+    // so that reading a document with many bookmarks stays linear.
+    void RefreshBookmarkNames() const;
+    struct SeenBookmarks {
+        uint64_t Version = UINT64_MAX;
+        size_t Count = 0;
+    };
+    mutable std::vector<SeenBookmarks> bookmarksSeen_;
+    mutable std::unordered_set<std::u16string> bookmarkNames_;
 };
 
 } // namespace lorivex::engine
