@@ -109,7 +109,12 @@ public:
         return std::make_shared<EngineHeaderFooter>(state_->Current());
     }
 
-    void Paste() override { NotImplementedYet("Selection.Paste"); }
+    void Paste() override
+    {
+        Span& selected = Live();
+        Span after = PasteClipboard(state_->Current(), selected.Start, selected.End);
+        *state_->Selection = after;
+    }
 
 private:
     Span& Live()

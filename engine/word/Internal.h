@@ -51,6 +51,10 @@ std::unique_ptr<word::Enumerator> EnumerateList(std::vector<word::DispatchPtr> i
 // Styles used by any paragraph or run, with the styles they are based on.
 bool StyleInUse(DocumentModel& model, const StyleRecord& style);
 
+// Replaces [start, end) by the clipboard's content; returns the insertion
+// point after it (raises when the clipboard holds nothing to paste).
+Span PasteClipboard(const StoryRef& story, long start, long end);
+
 // Recomputes a field's result; false when the engine cannot compute it.
 bool UpdateField(const StoryRef& story, long begin);
 
