@@ -107,8 +107,10 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::string& commandLine, 
     // The interpreter looks in the working folder first, as CMD does.
     const char* oldPath = std::getenv("PATH");
     std::string path = folder + ":" + (oldPath ? oldPath : "/usr/bin:/bin");
-    std::string script = "cd " + ShellQuote(folder) + " && PATH=" + ShellQuote(path) + " exec "
-                       + AnsiToUtf8(commandLine);
+    // The command line is the interpreter's to read as a whole, operators
+    // included, as CMD reads it.
+    std::string script = "cd " + ShellQuote(folder) + " || exit 127\nPATH=" + ShellQuote(path)
+                       + "\nexport PATH\n" + AnsiToUtf8(commandLine);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
