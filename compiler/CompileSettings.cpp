@@ -115,29 +115,54 @@ void WriteCompileOptions(const std::string& documentFullName, const TCompileOpti
                        flag("IncludeHeaders", options.IncludeHeaders)});
 }
 
+namespace {
+
+// The list under a key as it stands; a value another process removes while
+// it is read is simply not there.
+std::vector<std::string> ReadRecentList(const std::string& key, long& count)
+{
+    count = 0;
+    std::vector<std::string> paths;
+    try {
+        if (Reg().GetValueKind(User, key, "Count") != platform::ValueKind::None)
+            count = long(Reg().ReadDWord(User, key, "Count"));
+    } catch (const Exception&) {
+        count = 0;
+    }
+    for (long i = 0; i < count; ++i) {
+        std::string name = "File" + std::to_string(i);
+        try {
+            if (Reg().GetValueKind(User, key, name) != platform::ValueKind::None)
+                paths.push_back(Reg().ReadString(User, key, name));
+        } catch (const Exception&) {
+        }
+    }
+    return paths;
+}
+
+} // namespace
+
 void AddRecentFile(const std::string& key, const std::string& path)
 {
     if (platform::ExtractFilePath(path).empty())
         return;
     if (!Reg().CreateKey(User, key))
         return;
+    long count = 0;
     std::vector<std::string> paths = {path};
-    long count = Reg().GetValueKind(User, key, "Count") == platform::ValueKind::None
-                     ? 0
-                     : long(Reg().ReadDWord(User, key, "Count"));
-    for (long i = 0; i < count; ++i) {
-        std::string name = "File" + std::to_string(i);
-        if (Reg().GetValueKind(User, key, name) == platform::ValueKind::None)
-            continue;
-        std::string old = Reg().ReadString(User, key, name);
-        Reg().DeleteValue(User, key, name);
+    for (auto& old : ReadRecentList(key, count))
         if (!SameText(old, path))
-            paths.push_back(old);
-    }
-    size_t written = std::min(paths.size(), size_t(MaxRecentFiles));
+            paths.push_back(std::move(old));
+    const size_t written = std::min(paths.size(), size_t(MaxRecentFiles));
+    // The new list and its count in one write, so that a reader in another
+    // process never sees a count that its File values do not match.
+    std::vector<platform::RegistryValue> values;
     for (size_t i = 0; i < written; ++i)
-        Reg().WriteString(User, key, "File" + std::to_string(i), paths[i]);
-    Reg().WriteDWord(User, key, "Count", uint32_t(written));
+        values.push_back({"File" + std::to_string(i), platform::ValueKind::String, paths[i], 0});
+    values.push_back({"Count", platform::ValueKind::DWord, {}, uint32_t(written)});
+    Reg().WriteValues(User, key, values);
+    for (long i = long(written); i < count; ++i)
+        Reg().DeleteValue(User, key, "File" + std::to_string(i));
 }
 
 TStringList GetRecentFiles(const std::string& ownerClassName)
@@ -148,14 +173,9 @@ TStringList GetRecentFiles(const std::string& ownerClassName)
             Guarded(ownerClassName, "GetRecentFiles (2)", [&] {
                 if (!Reg().KeyExists(User, key))
                     return;
-                long count = Reg().GetValueKind(User, key, "Count") == platform::ValueKind::None
-                                 ? 0
-                                 : long(Reg().ReadDWord(User, key, "Count"));
-                for (long i = 0; i < count; ++i) {
-                    std::string name = "File" + std::to_string(i);
-                    if (Reg().GetValueKind(User, key, name) != platform::ValueKind::None)
-                        list.Add(Reg().ReadString(User, key, name), kind);
-                }
+                long count = 0;
+                for (const auto& path : ReadRecentList(key, count))
+                    list.Add(path, kind);
             });
         return list;
     });
