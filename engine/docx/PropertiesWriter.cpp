@@ -145,7 +145,9 @@ std::optional<std::string> CustomXml(const std::string* original, const Property
                Attribute("name", property.Name);
         if (property.LinkToContent && !property.LinkSource.empty())
             out += Attribute("linkTarget", property.LinkSource);
-        out += ">" + CustomValue(property) + "</property>";
+        out += '>';
+        out += CustomValue(property);
+        out += "</property>";
     }
     return out + "</Properties>";
 }

@@ -58,7 +58,12 @@ std::string EscapeAttr(std::string_view utf8) { return Escape(utf8, true); }
 
 std::string Attribute(std::string_view name, std::u16string_view value)
 {
-    return " " + std::string(name) + "=\"" + EscapeAttr(value) + "\"";
+    std::string out(1, ' ');
+    out += name;
+    out += "=\"";
+    out += EscapeAttr(value);
+    out += '"';
+    return out;
 }
 
 std::string AttributesOf(const std::string& rawElement)
@@ -142,7 +147,9 @@ std::string RootOpenTag(const std::string& name, const std::string& originalAttr
                 continue;
             if (const char* canonical = CanonicalPrefix(attribute.value()))
                 declared.try_emplace(canonical, attribute.value());
-            declared.try_emplace("=" + attributeName.substr(6), attribute.value());
+            std::string key(1, '=');
+            key += attributeName.substr(6);
+            declared.try_emplace(std::move(key), attribute.value());
         }
     }
     for (const auto& known : needed.empty() ? NewContentNamespaces : needed) {

@@ -35,7 +35,7 @@ int HeaderFooterStory(DocumentModel& model, size_t section, bool header)
     }
     auto story = std::make_unique<Story>();
     story->Kind = header ? StoryKind::Header : StoryKind::Footer;
-    story->Text = u"\r";
+    story->Text.assign(1, u'\r');
     story->Attrs.push_back({});
     model.Stories.push_back(std::move(story));
     int index = int(model.Stories.size() - 1);

@@ -83,8 +83,11 @@ std::string ShellQuote(const std::string& text)
 std::string QuoteCommandLine(const std::vector<std::string>& programAndArguments)
 {
     std::string line;
-    for (const auto& part : programAndArguments)
-        line += (line.empty() ? "" : " ") + ShellQuote(part);
+    for (const auto& part : programAndArguments) {
+        if (!line.empty())
+            line += ' ';
+        line += ShellQuote(part);
+    }
     return line;
 }
 

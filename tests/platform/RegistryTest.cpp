@@ -291,8 +291,9 @@ TEST_F(RegistryTest, ConcurrentWritersLoseNothing)
     }
     EXPECT_EQ(reg.GetValueNames(HKCU, Settings).size(), size_t(2 * count + 1));
     for (int i = 0; i < count; ++i) {
-        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, "A" + std::to_string(i)), uint32_t(i));
-        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, "B" + std::to_string(i)), uint32_t(i));
+        std::string number = std::to_string(i);
+        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, std::string(1, 'A').append(number)), uint32_t(i));
+        EXPECT_EQ(reg.ReadDWord(HKCU, Settings, std::string(1, 'B').append(number)), uint32_t(i));
     }
     EXPECT_EQ(reg.ReadString(HKCU, Settings, "Before"), "kept");
     // No temporary file outlives its write, not even a dead writer's.
