@@ -48,8 +48,11 @@ std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempF
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(into, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec))
-        if (it->is_regular_file())
-            files["/" + fs::relative(it->path(), into).generic_string()] = platform::ReadFileBytes(it->path().string());
+        if (it->is_regular_file()) {
+            std::string name(1, '/');
+            name += fs::relative(it->path(), into).generic_string();
+            files[name] = platform::ReadFileBytes(it->path().string());
+        }
     return files;
 }
 
