@@ -4,7 +4,7 @@
 
 #include "cli/Command.h"
 #include "platform/CodePages.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::cli {
 

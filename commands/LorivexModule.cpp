@@ -4,7 +4,7 @@
 
 #include "compiler/LvxDocumentHelper.h"
 #include "services/AddInModuleError.h"
-#include "services/ScopeGuard.h"
+#include "base/ScopeGuard.h"
 #include "services/word/Word.h"
 #include "ui/Application.h"
 

@@ -4,7 +4,7 @@
 // system that does the work and reports failures through the error chain.
 #include <exception>
 
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 #include "services/word/Forward.h"
 
 namespace lorivex {

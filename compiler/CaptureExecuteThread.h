@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 namespace lorivex {
 

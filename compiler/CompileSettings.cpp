@@ -3,7 +3,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HelpCompiler.h"
 #include "platform/Registry.h"
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 namespace lorivex {
 

@@ -9,7 +9,7 @@
 #include "platform/Locale.h"
 #include "services/DateFormat.h"
 #include "services/LorivexUtils.h"
-#include "services/ScopeGuard.h"
+#include "base/ScopeGuard.h"
 #include "services/word/Word.h"
 #include "services/word/WordText.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 #include "services/word/Forward.h"
 
 namespace lorivex {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "compiler/DocumentChapter.h"
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 #include "services/StringList.h"
 #include "services/word/Forward.h"
 

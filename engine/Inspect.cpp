@@ -8,7 +8,7 @@
 
 #include "engine/Engine.h"
 #include "engine/Utf.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::engine {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "platform/CodePages.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace fs = std::filesystem;
 

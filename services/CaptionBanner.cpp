@@ -1,6 +1,6 @@
 #include "services/CaptionBanner.h"
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "services/GradientColor.h"
 #include "ui/Form.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/SpecialFolders.h"
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 namespace lorivex {
 

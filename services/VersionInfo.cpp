@@ -1,7 +1,7 @@
 #include "services/VersionInfo.h"
 
 #include "platform/Versions.h"
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 #include "services/LorivexUtils.h"
 
 namespace lorivex {

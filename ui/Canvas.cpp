@@ -1,6 +1,6 @@
 #include "ui/Canvas.h"
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "ui/Application.h"
 
 namespace lorivex::ui {

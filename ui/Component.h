@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 namespace lorivex::ui {
 

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "ui/Control.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::ui {
 

@@ -2,7 +2,7 @@
 
 #include <zip.h>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::engine::docx {
 

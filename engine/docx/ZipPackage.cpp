@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::engine::docx {
 

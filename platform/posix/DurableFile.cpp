@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "platform/FileSystem.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <random>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

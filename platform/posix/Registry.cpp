@@ -18,8 +18,8 @@
 #include <utility>
 
 #include "platform/posix/RegFile.h"
-#include "services/Exception.h"
-#include "services/Guarded.h"
+#include "base/Exception.h"
+#include "base/Guarded.h"
 
 namespace lorivex::platform {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <windows.h>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/Win32Api.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

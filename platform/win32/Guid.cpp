@@ -1,7 +1,7 @@
 #include "platform/Guid.h"
 
 #include "platform/win32/Win32Api.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

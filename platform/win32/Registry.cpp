@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/win32/Win32Api.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 

@@ -4,7 +4,7 @@
 // Enumerable.
 #include <memory>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::word {
 

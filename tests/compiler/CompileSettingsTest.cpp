@@ -4,7 +4,7 @@
 #include "compiler/CompileSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex {
 namespace {

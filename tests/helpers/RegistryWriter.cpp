@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/Registry.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex::platform {
 namespace {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 extern char** environ;
 

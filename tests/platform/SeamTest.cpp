@@ -20,7 +20,7 @@
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
 #include "platform/Versions.h"
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 #ifdef _WIN32
 #include "platform/win32/LocalePictures.h"

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 namespace lorivex {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "services/StringList.h"
 
 namespace lorivex {

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <thread>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "ui/Application.h"
 
 namespace lorivex::ui {

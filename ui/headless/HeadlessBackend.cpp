@@ -1,6 +1,6 @@
 #include "ui/headless/HeadlessBackend.h"
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Menus.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 #include "ui/Control.h"
 #include "ui/headless/TextMetrics.h"
 

@@ -1,4 +1,4 @@
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex {
 

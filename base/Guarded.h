@@ -11,7 +11,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "services/Exception.h"
+#include "base/Exception.h"
 
 namespace lorivex {
 

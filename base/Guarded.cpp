@@ -1,4 +1,4 @@
-#include "services/Guarded.h"
+#include "base/Guarded.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
