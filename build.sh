@@ -9,8 +9,9 @@ here=$(pwd)
 jobs=${LORIVEX_JOBS:-2}
 
 packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-dev libgif-dev
-                 fp-utils libchm-bin zip unzip)
-packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb)
+                 fp-utils p7zip-full locales-all zip unzip)
+# "wine" is the package of the wine command; wine64 alone lacks it.
+packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb)
 
 install_missing() {
   local missing=()

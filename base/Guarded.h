@@ -2,10 +2,14 @@
 // The guarded body every function of the system runs in: failures of the
 // system's hierarchy get one context line and travel on; a silent abort ends
 // the function as if its body had completed (a value-returning function then
-// returns the value type's default). Anything else passes untouched.
+// returns the value type's default). A failure of the standard library (a
+// thread that cannot be made, a file system error, a number that does not
+// parse) joins the hierarchy here with its message, so that it is reported
+// like any other rather than ending the program.
 //
 //   return Guarded("LorivexUtilsUnit", "GetTempDir", [&] { ... });
 //   return Guard("CreateHtmlHelp", [&] { ... });   // inside a TObject
+#include <exception>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -24,6 +28,8 @@ auto Guarded(std::string_view context, std::string_view functionName, Body&& bod
         return std::forward<Body>(body)();
     } catch (const Exception& e) {
         RaiseWithContext(std::string(context), std::string(functionName), e);
+    } catch (const std::exception& e) {
+        RaiseWithContext(std::string(context), std::string(functionName), Exception(e.what()));
     }
     if constexpr (!std::is_void_v<Result>)
         return Result{};

@@ -3,6 +3,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/CodePages.h"
 
+#include <system_error>
 #include <thread>
 
 namespace lorivex {
@@ -26,35 +27,78 @@ void TOutputLineCutter::CutLines(const std::function<void(const std::string&)>& 
 
 void TCaptureExecuteThread::Start()
 {
-    std::thread([self = shared_from_this()] { self->Execute(); }).detach();
+    Guard("Start", [&] {
+        try {
+            std::thread([self = shared_from_this()] { self->Execute(); }).detach();
+        } catch (const std::system_error& e) {
+            throw Exception("The compiler could not be started: " + std::string(e.what()));
+        }
+    });
+}
+
+void TCaptureExecuteThread::Report(const std::exception& failure)
+{
+    try {
+        Synchronize([&] {
+            if (OnError)
+                OnError(failure);
+        });
+    } catch (...) {
+        // Nobody is left to tell; the run still completes.
+    }
+}
+
+bool TCaptureExecuteThread::Deliver(const std::function<void()>& call)
+{
+    try {
+        Synchronize(call);
+        return true;
+    } catch (const std::exception& failure) {
+        Report(failure);
+    } catch (...) {
+    }
+    return false;
+}
+
+void TCaptureExecuteThread::ReadOutput(const std::function<void(const std::string&)>& handler, bool& abort)
+{
+    auto process = platform::StartChildProcess(CommandLine, CurrentDirectory, ShowWindow);
+    if (!process)
+        return;
+    TOutputLineCutter cutter;
+    auto readPipe = [&] {
+        if (size_t waiting = process->BytesAvailable())
+            cutter.Append(process->Read(waiting));
+        cutter.CutLines(handler, abort);
+    };
+    while (!process->WaitFor(80) && !abort)
+        readPipe();
+    // Whatever the program wrote just before it ended.
+    while (process->BytesAvailable() > 0 && !abort)
+        readPipe();
+    if (!cutter.Rest().empty() && !abort)
+        handler(cutter.Rest());
+    // A run abandoned while the compiler still works stops it.
+    if (process->WaitFor(0))
+        ExitCode = process->ExitCode();
 }
 
 void TCaptureExecuteThread::Execute()
 {
     bool abort = false;
     if (OnMessage) {
-        auto process = platform::StartChildProcess(CommandLine, CurrentDirectory, ShowWindow);
-        if (process) {
-            TOutputLineCutter cutter;
-            auto deliver = [&](const std::string& line) {
+        try {
+            ReadOutput([&](const std::string& line) {
                 std::string ansi = platform::OemToAnsi(line);
-                Synchronize([&] { OnMessage(ansi, abort); });
-            };
-            auto readPipe = [&] {
-                if (size_t waiting = process->BytesAvailable())
-                    cutter.Append(process->Read(waiting));
-                cutter.CutLines(deliver, abort);
-            };
-            while (!process->WaitFor(80) && !abort)
-                readPipe();
-            // Whatever the program wrote just before it ended.
-            while (process->BytesAvailable() > 0 && !abort)
-                readPipe();
-            if (!cutter.Rest().empty() && !abort)
-                deliver(cutter.Rest());
+                if (!Deliver([&] { OnMessage(ansi, abort); }))
+                    abort = true;
+            }, abort);
+        } catch (const std::exception& failure) {
+            Report(failure);
+        } catch (...) {
         }
     }
-    Synchronize([&] {
+    Deliver([&] {
         if (OnCompleted)
             OnCompleted(*this);
     });

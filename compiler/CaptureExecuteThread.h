@@ -2,6 +2,7 @@
 // TCaptureExecuteThread: runs the help compiler on a worker thread, cuts its
 // console output into lines and hands each line, and finally the completion,
 // to callbacks that run on the user-interface thread.
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@ class TCaptureExecuteThread : public TObject, public std::enable_shared_from_thi
 public:
     using MessageHandler = std::function<void(const std::string& line, bool& abort)>;
     using CompletedHandler = std::function<void(TCaptureExecuteThread& thread)>;
+    using ErrorHandler = std::function<void(const std::exception& failure)>;
     // Carries a call over to the user-interface thread and waits for it.
     using Synchronizer = std::function<void(const std::function<void()>&)>;
 
@@ -25,13 +27,26 @@ public:
     std::string FileToOpen;
     bool OpenAfterCompile = false;
     Synchronizer Synchronize = [](const std::function<void()>& call) { call(); };
+    // Shown a failure of a callback, on the user-interface thread; the
+    // output is then no longer read, and completion is still reported.
+    ErrorHandler OnError;
+    // The command's exit status once it has ended; -1 when it never ran.
+    int ExitCode = -1;
 
     // Starts Execute on a thread of its own and returns at once. The thread
     // keeps the object alive until it has reported completion; nobody else
-    // needs to hold it.
+    // needs to hold it. A thread that cannot be created raises an Exception.
     void Start();
-    // The thread body.
+    // The thread body. Never lets a failure out: on a thread of its own
+    // nothing could catch it.
     void Execute();
+
+private:
+    // Runs a callback on the user-interface thread; a failure goes to
+    // OnError, and false tells the caller to stop.
+    bool Deliver(const std::function<void()>& call);
+    void Report(const std::exception& failure);
+    void ReadOutput(const std::function<void(const std::string&)>& handler, bool& abort);
 };
 
 // The part of the worker that cuts bytes into lines: appends what was read

@@ -99,36 +99,44 @@ TChapterList TLvxDocumentHelper::GenerateChapterMapping(const word::DocumentPtr&
 
 TDocumentChapter* TLvxDocumentHelper::GetChapterByBookmark(const TChapterList& chapters, const std::string& name)
 {
-    return Guard("GetChapterByBookmark", [&]() -> TDocumentChapter* {
-        if (chapters.empty())
-            return nullptr;
-        // A bookmark's name is unique in its document, hidden or not: find it
-        // once and ask which topics hold it, rather than listing the
-        // bookmarks of every topic for every link (quadratic in a large
-        // document). A topic holds a bookmark that lies within its range;
-        // the last topic that holds it wins.
-        auto bookmarks = chapters.front()->Range->Document()->Bookmarks();
-        const bool showHidden = bookmarks->ShowHidden();
-        bookmarks->SetShowHidden(true);
-        word::RangePtr where;
-        try {
-            const std::u16string wanted = word::ToWord(name);
-            if (bookmarks->Exists(wanted))
-                where = bookmarks->Item(wanted)->Range();
-        } catch (...) {
-            bookmarks->SetShowHidden(showHidden);
-            throw;
-        }
+    return Guard("GetChapterByBookmark", [&] { return ChapterHolding(chapters, BookmarkRange(chapters, name)); });
+}
+
+word::RangePtr TLvxDocumentHelper::BookmarkRange(const TChapterList& chapters, const std::string& name)
+{
+    // A bookmark's name is unique in its document, hidden or not: find it
+    // once and ask which topics hold it, rather than listing the bookmarks of
+    // every topic for every link (quadratic in a large document).
+    if (chapters.empty())
+        return nullptr;
+    auto bookmarks = chapters.front()->Range->Document()->Bookmarks();
+    const bool showHidden = bookmarks->ShowHidden();
+    bookmarks->SetShowHidden(true);
+    word::RangePtr where;
+    try {
+        const std::u16string wanted = word::ToWord(name);
+        if (bookmarks->Exists(wanted))
+            where = bookmarks->Item(wanted)->Range();
+    } catch (...) {
         bookmarks->SetShowHidden(showHidden);
-        if (!where)
-            return nullptr;
-        const long start = where->Start(), end = where->End();
-        TDocumentChapter* result = nullptr;
-        for (const auto& chapter : chapters)
-            if (start >= chapter->Range->Start() && end <= chapter->Range->End())
-                result = chapter.get();
-        return result;
-    });
+        throw;
+    }
+    bookmarks->SetShowHidden(showHidden);
+    return where;
+}
+
+TDocumentChapter* TLvxDocumentHelper::ChapterHolding(const TChapterList& chapters, const word::RangePtr& where)
+{
+    // A topic holds a bookmark that lies within its range; the last topic
+    // that holds it wins.
+    if (!where)
+        return nullptr;
+    const long start = where->Start(), end = where->End();
+    TDocumentChapter* result = nullptr;
+    for (const auto& chapter : chapters)
+        if (start >= chapter->Range->Start() && end <= chapter->Range->End())
+            result = chapter.get();
+    return result;
 }
 
 } // namespace lorivex

@@ -6,6 +6,8 @@
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "base/ScopeGuard.h"
+#include "services/AddInModuleError.h"
 #include "services/StringList.h"
 
 namespace lorivex {
@@ -56,6 +58,11 @@ void TLvxDocumentHelper::CompileFile(const std::string& compiler, const std::str
             thread->ShowWindow = 0;
             thread->OnCompleted = [this](TCaptureExecuteThread& t) { CaptureThreadCompilerCompleted(t); };
             thread->OnMessage = [this](const std::string& line, bool& stop) { CaptureThreadMessageCaptured(line, stop); };
+            thread->OnError = [](const std::exception& failure) {
+                bool handled = false;
+                AddInModuleError(failure, handled, nullptr);
+            };
+            exitStatusCounts_ = !SameText(platform::ExtractFileName(compiler), "hhc.exe");
             thread->Synchronize = SynchronizeWithUi;
             thread->CommandLine = platform::QuoteCommandLine({platform::ExtractFileName(compiler), projectFile});
             thread->OpenAfterCompile = openAfter;
@@ -80,11 +87,35 @@ void TLvxDocumentHelper::CaptureThreadMessageCaptured(const std::string& line, b
 void TLvxDocumentHelper::CaptureThreadCompilerCompleted(TCaptureExecuteThread& thread)
 {
     Guard("CaptureThreadCompilerCompleted", [&] {
-        if (thread.OpenAfterCompile && platform::FileExists(thread.FileToOpen))
+        // The run ends however the checks below end.
+        ScopeGuard end([&] {
+            SetCompiling(false);
+            CompilerWindowSetCloseAllowed(true);
+        });
+        if (std::string failure = CompilerFailure(thread); !failure.empty()) {
+            // What a failed compiler leaves is no help file (chmcmd leaves an
+            // empty one): nobody must take it for one.
+            if (platform::FileExists(thread.FileToOpen))
+                platform::DeleteFile(thread.FileToOpen);
+            bool abort = false;
+            CaptureThreadMessageCaptured(failure, abort);
+            return;
+        }
+        if (thread.OpenAfterCompile)
             platform::ShellOpen(thread.FileToOpen);
-        SetCompiling(false);
-        CompilerWindowSetCloseAllowed(true);
     });
+}
+
+std::string TLvxDocumentHelper::CompilerFailure(const TCaptureExecuteThread& thread) const
+{
+    const std::string& output = thread.FileToOpen;
+    if (exitStatusCounts_ && thread.ExitCode != 0)
+        return thread.ExitCode < 0 ? "Error: The help compiler could not be run; no help file was produced."
+                                   : "Error: The help compiler failed (exit status " + std::to_string(thread.ExitCode)
+                                         + "); no help file was produced.";
+    if (!platform::FileExists(output) || platform::FileSize(output) == 0)
+        return "Error: The help compiler produced no help file.";
+    return {};
 }
 
 void TLvxDocumentHelper::SaveRecentFile(const std::string& documentFullName, const std::string& outputFile)

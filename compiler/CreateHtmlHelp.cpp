@@ -66,7 +66,7 @@ TLvxDocumentHelper::~TLvxDocumentHelper()
                 ProcessUiMessages();
             ClearTempFiles();
         });
-    } catch (const Exception&) {
+    } catch (...) {
         // A destructor cannot pass the failure on; the folder stays behind.
     }
 }
@@ -96,8 +96,28 @@ std::string TLvxDocumentHelper::NameWorkFolder()
 void TLvxDocumentHelper::ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter,
                                      const TChapterList& chapters, const RunValues& run)
 {
-    auto application = document->Application();
-    auto page = application->Documents()->Add(u"", false);
+    // The topic's path names it in the trace of a failure.
+    Guard("ExportTopic(" + chapter.Path + ")", [&] {
+        auto page = document->Application()->Documents()->Add(u"", false);
+        // The scratch document goes however the export ends: in Word it would
+        // stay open, invisible, until Word closes.
+        bool closed = false;
+        ScopeGuard close([&] {
+            if (!closed)
+                page->Close(word::wdDoNotSaveChanges);
+        });
+        ExportPage(document, page, chapter, chapters, run);
+        closed = true;
+        page->Close(word::wdDoNotSaveChanges);
+        if (run.word2000)
+            ShrinkHTML(chapter.FileName);
+    });
+}
+
+void TLvxDocumentHelper::ExportPage(const word::DocumentPtr& document, const word::DocumentPtr& page,
+                                    const TDocumentChapter& chapter, const TChapterList& chapters,
+                                    const RunValues& run)
+{
     CopyStyles(document, page);
     CopyDocProperties(document, page);
     SetDocProperty(page, "lxCompileTime", run.compileTime);
@@ -134,9 +154,6 @@ void TLvxDocumentHelper::ExportTopic(const word::DocumentPtr& document, const TD
     UpdateFields(page->Content(), page->Content(), run.heading, chapters);
     FixPageHeaderAndFooter(document, page, run.heading, chapters);
     page->SaveAs(word::ToWord(chapter.FileName), run.fileFormat, false);
-    page->Close(word::wdDoNotSaveChanges);
-    if (run.word2000)
-        ShrinkHTML(chapter.FileName);
 }
 
 void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
@@ -167,6 +184,7 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
         std::tie(run.languageId, languageText) = DocumentLanguage(document);
         TChapterList chapters = GenerateChapterMapping(document);
         run.fileFormat = run.word2000 ? word::wdFormatHTML : word::wdFormatFilteredHTML;
+        removeHeaders_ = !run.options.IncludeHeaders;
         if (chapters.size() == 1 && chapters.front()->Path.empty() && run.options.IncludeTableOfContents) {
             Message(*this, "Document has no headers, cannot include table of contents.");
             CompilerWindowSetCloseAllowed(true);
@@ -182,8 +200,11 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
             application->SetScreenUpdating(true);
         });
         run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
-        if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet))
+        if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet)) {
+            Message(*this, "Warning: The stylesheet \"" + run.styleSheet
+                               + "\" does not exist; the pages are compiled without it.");
             run.styleSheet.clear();
+        }
         if (!run.styleSheet.empty())
             platform::WriteFileBytes(platform::JoinPath(WorkFolder, platform::ExtractFileName(run.styleSheet)),
                                      platform::ReadFileBytes(run.styleSheet));

@@ -3,6 +3,7 @@
 
 #include "compiler/LvxDocumentHelper.h"
 #include "compiler/TextFile.h"
+#include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
@@ -33,9 +34,14 @@ std::string IndexKeyword(const std::string& code)
     return Trim(keyword);
 }
 
+// A double quote would end the value early and cut the keyword in the
+// compiled index; ampersands and angle brackets stay as the author wrote them.
 std::string Param(const char* name, const std::string& value)
 {
-    return std::string("  <param name=\"") + name + "\" value=\"" + value + "\">";
+    std::string quoted;
+    for (char c : value)
+        quoted += c == '"' ? std::string("&quot;") : std::string(1, c);
+    return std::string("  <param name=\"") + name + "\" value=\"" + quoted + "\">";
 }
 
 } // namespace
@@ -61,11 +67,14 @@ std::string TLvxDocumentHelper::CreateHtmlProject(const word::DocumentPtr& docum
             lines.push_back(platform::ExtractFileName(chapter->FileName));
         // The run copies an existing stylesheet beside the pages, where their
         // links look for it; the compiler takes that copy by its name
-        // (chmcmd reads every listed file relative to the project).
+        // (chmcmd reads every listed file relative to the project). A missing
+        // one is left out, as a compiler would stop on it: the driver has
+        // warned about it.
         std::string styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
         if (!styleSheet.empty()) {
             std::string copy = platform::ExtractFileName(styleSheet);
-            lines.push_back(platform::FileExists(platform::JoinPath(WorkFolder, copy)) ? copy : styleSheet);
+            if (platform::FileExists(platform::JoinPath(WorkFolder, copy)))
+                lines.push_back(copy);
         }
         for (const auto& extra : extraFiles)
             lines.push_back(extra.Text);
@@ -90,7 +99,7 @@ void TLvxDocumentHelper::CreateHtmlIndex(const TChapterList& chapters)
             }
         }
         std::stable_sort(entries.begin(), entries.end(), [](const TIndexEntry& a, const TIndexEntry& b) {
-            return CompareText(a.Keyword, b.Keyword) < 0;
+            return platform::LocaleCompareText(a.Keyword, b.Keyword) < 0;
         });
         std::vector<std::string> lines = {Block({"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">", "<HTML>", "<HEAD>",
                                                  "<meta name=\"GENERATOR\" content=\"Microsoft&reg; HTML Help Workshop 4.1\">",

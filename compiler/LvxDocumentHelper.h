@@ -72,10 +72,15 @@ public:
                      const std::string& outputFile);
     void CaptureThreadMessageCaptured(const std::string& line, bool& abort);
     void CaptureThreadCompilerCompleted(TCaptureExecuteThread& thread);
+    // Why the compiler's run gave no help file; empty when it gave one.
+    std::string CompilerFailure(const TCaptureExecuteThread& thread) const;
 
     void SaveRecentFile(const std::string& documentFullName, const std::string& outputFile);
 
 private:
+    word::RangePtr BookmarkRange(const TChapterList& chapters, const std::string& name);
+    static TDocumentChapter* ChapterHolding(const TChapterList& chapters, const word::RangePtr& where);
+    bool AnchorInPage(const TDocumentChapter& chapter, word::Range& bookmark);
     void CreateChapter(TChapterList& chapters, const word::DocumentPtr& document, long start, long end,
                        const std::string& path);
     void UpdateSeeAlsoLinks(const word::FieldPtr& field, const word::RangePtr& searchRange,
@@ -84,9 +89,18 @@ private:
                             const std::string& heading, const TChapterList& chapters);
     void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const TChapterList& chapters,
                      const struct RunValues& run);
+    void ExportPage(const word::DocumentPtr& document, const word::DocumentPtr& page, const TDocumentChapter& chapter,
+                    const TChapterList& chapters, const RunValues& run);
     std::string NameWorkFolder();
 
     std::atomic<bool> compiling_{false};
+    // Whether pages go without their headings: links to a bookmark on a
+    // removed heading then lead to the page itself.
+    bool removeHeaders_ = false;
+    // chmcmd and most compilers tell failure by their exit status; hhc.exe
+    // returns 1 on success and 0 on failure, so for it only the compiled
+    // file tells.
+    bool exitStatusCounts_ = true;
 };
 
 } // namespace lorivex

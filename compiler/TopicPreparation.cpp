@@ -51,13 +51,33 @@ void TLvxDocumentHelper::UpdateHyperLinks(const word::RangePtr& content, const T
             if (!link->Address().empty() || link->SubAddress().empty())
                 continue;
             std::string subAddress = word::FromWord(link->SubAddress());
-            TDocumentChapter* target = SameText(subAddress, "_top")
-                                         ? (chapters.empty() ? nullptr : chapters.front().get())
-                                         : GetChapterByBookmark(chapters, subAddress);
-            if (target)
-                link->SetAddress(word::ToWord(platform::ExtractFileName(target->FileName)));
+            if (SameText(subAddress, "_top")) {
+                // Word's name for the top of a document is no anchor of any
+                // page: the page's own top is where it leads.
+                if (!chapters.empty()) {
+                    link->SetAddress(word::ToWord(platform::ExtractFileName(chapters.front()->FileName)));
+                    link->SetSubAddress(u"");
+                }
+                continue;
+            }
+            auto where = BookmarkRange(chapters, subAddress);
+            TDocumentChapter* target = ChapterHolding(chapters, where);
+            if (!target)
+                continue;
+            link->SetAddress(word::ToWord(platform::ExtractFileName(target->FileName)));
+            if (!AnchorInPage(*target, *where))
+                link->SetSubAddress(u"");
         }
     });
+}
+
+// Whether a bookmark of the topic is still in its page: one on a heading
+// that the page goes without is not, and a link to it leads to the page.
+bool TLvxDocumentHelper::AnchorInPage(const TDocumentChapter& chapter, word::Range& bookmark)
+{
+    if (!removeHeaders_ || !chapter.CanRemoveHeader())
+        return true;
+    return bookmark.Start() >= chapter.RemoveHeader()->Start();
 }
 
 namespace {

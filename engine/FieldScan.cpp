@@ -29,15 +29,22 @@ std::vector<FieldSpan> FieldsIn(const std::u16string& text, long start, long end
 {
     std::vector<FieldSpan> fields;
     std::vector<size_t> open; // indexes into fields of begin marks not yet closed
-    for (long i = std::max(0L, start); i < std::min(end, long(text.size())); ++i) {
+    const long length = long(text.size());
+    for (long i = std::max(0L, start); i < length && (i < end || !open.empty()); ++i) {
         char16_t c = text[size_t(i)];
         if (c == Mark::FieldBegin) {
+            if (i >= end) { // nested in a field that began inside: not ours to list
+                open.push_back(SIZE_MAX);
+                continue;
+            }
             open.push_back(fields.size());
             fields.push_back({i, std::nullopt, -1});
-        } else if (c == Mark::FieldSeparator && !open.empty() && !fields[open.back()].Separator) {
+        } else if (c == Mark::FieldSeparator && !open.empty() && open.back() != SIZE_MAX
+                   && !fields[open.back()].Separator) {
             fields[open.back()].Separator = i;
         } else if (c == Mark::FieldEnd && !open.empty()) {
-            fields[open.back()].End = i;
+            if (open.back() != SIZE_MAX)
+                fields[open.back()].End = i;
             open.pop_back();
         }
     }

@@ -16,7 +16,10 @@ struct FieldSpan {
 // The field whose begin mark stands at Begin; none when the mark there is
 // not a begin mark or has no end.
 std::optional<FieldSpan> FieldAt(const std::u16string& text, long begin);
-// Fields that lie wholly inside [start, end), outer ones before inner ones.
+// Fields whose begin mark lies inside [start, end), outer ones before inner
+// ones. As in Word, a field that begins in a range belongs to it even when
+// the range ends inside the field: a range over a heading's text and the
+// next character sees the index entry that follows the text.
 std::vector<FieldSpan> FieldsIn(const std::u16string& text, long start, long end);
 
 // Word's field type for the keyword a code starts with (wdFieldEmpty when

@@ -29,8 +29,10 @@ inline constexpr char16_t SoftHyphen = 31;
 struct FieldRecord {
     std::u16string Data;   // Word's Field.Data (an ADDIN field's payload)
     std::string RawBegin;  // the begin fldChar's other attributes and children
-    // A cross-reference treated as a hyperlink can be given an address.
+    // A cross-reference treated as a hyperlink can be given an address and
+    // a place in it; its code keeps naming its bookmark, for its result.
     std::optional<std::u16string> LinkAddress;
+    std::optional<std::u16string> LinkSubAddress;
 };
 
 struct ObjectRecord {

@@ -100,18 +100,5 @@ std::u16string LowerW(std::u16string_view text)
     return out;
 }
 
-bool SameTextW(std::u16string_view a, std::u16string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char16_t x = a[i], y = b[i];
-        if (x >= u'A' && x <= u'Z') x = char16_t(x + 32);
-        if (y >= u'A' && y <= u'Z') y = char16_t(y + 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 } // namespace lorivex::engine

@@ -4,7 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CaseFolding.h"
+
 namespace lorivex::engine {
+
+// Names compare as the platform compares them (every letter folded).
+using platform::SameTextW;
 
 // Malformed sequences become U+FFFD rather than failing: a damaged character
 // in an author's document must not stop the whole document from loading.
@@ -13,7 +18,6 @@ std::string Utf16ToUtf8(std::u16string_view text);
 
 // Case folding of ASCII letters only, the way Word compares bookmark and
 // property names.
-bool SameTextW(std::u16string_view a, std::u16string_view b);
 std::u16string LowerW(std::u16string_view text);
 
 } // namespace lorivex::engine

@@ -14,15 +14,25 @@ namespace lorivex::platform {
 namespace {
 
 // Paths inside the system are ANSI text; the file system wants its own form
-// (UTF-16 on Windows, UTF-8 on POSIX), which UTF-16 reaches on both.
+// (UTF-16 on Windows, UTF-8 bytes on POSIX). The conversions are our own:
+// the library's raise on a POSIX name that is not valid UTF-8, which any
+// folder may hold.
 fs::path ToPath(const std::string& path)
 {
+#ifdef _WIN32
     return fs::path(AnsiToUtf16(path));
+#else
+    return fs::path(AnsiToUtf8(path));
+#endif
 }
 
 std::string FromPath(const fs::path& path)
 {
+#ifdef _WIN32
     return Utf16ToAnsi(path.u16string());
+#else
+    return Utf8ToAnsi(path.native());
+#endif
 }
 
 bool IsDelimiter(char c)
@@ -99,6 +109,13 @@ bool FileExists(const std::string& path)
     return !path.empty() && fs::is_regular_file(ToPath(path), ec);
 }
 
+std::int64_t FileSize(const std::string& path)
+{
+    std::error_code ec;
+    auto size = fs::file_size(ToPath(path), ec);
+    return ec ? -1 : std::int64_t(size);
+}
+
 bool DirectoryExists(const std::string& path)
 {
     std::error_code ec;
@@ -145,11 +162,14 @@ std::vector<DirEntry> ListDirectory(const std::string& folder)
     for (fs::directory_iterator it(ToPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
         DirEntry entry;
         entry.Name = FromPath(it->path().filename());
-        // A link to a folder is an entry of its own, never a way out of the tree.
+        // A link to a folder is an entry of its own, never a way out of the
+        // tree; the library cannot tell a Windows junction from a folder,
+        // the platform can.
         auto status = it->symlink_status(ec);
         if (ec)
             break;
-        entry.IsDirectory = fs::is_directory(status);
+        entry.IsLink = fs::is_symlink(status) || IsLink(JoinPath(folder, entry.Name));
+        entry.IsDirectory = !entry.IsLink && fs::is_directory(status);
         entry.IsReadOnly = (status.permissions() & fs::perms::owner_write) == fs::perms::none;
         entries.push_back(std::move(entry));
     }

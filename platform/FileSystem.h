@@ -23,6 +23,8 @@ std::string ExtractFileExt(const std::string& path); // ".chm"
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 
 bool FileExists(const std::string& path);      // a file, not a folder
+// The size of a file in bytes; -1 when there is no such file.
+std::int64_t FileSize(const std::string& path);
 bool DirectoryExists(const std::string& path);
 bool ForceDirectories(const std::string& path); // creates missing parents
 bool DeleteFile(const std::string& path);
@@ -33,10 +35,15 @@ bool CreateDirExclusive(const std::string& path);
 struct DirEntry {
     std::string Name;
     bool IsDirectory = false; // a real folder, never a link to one
+    bool IsLink = false;      // a symbolic link, or on Windows any reparse point (a junction)
     bool IsReadOnly = false;
 };
 // Every entry of a folder except "." and ".."; empty when it cannot be read.
 std::vector<DirEntry> ListDirectory(const std::string& folder);
+// Whether the entry is a link of any kind rather than what it points to.
+bool IsLink(const std::string& path);
+// Removes a link itself, never what it points to.
+bool DeleteLink(const std::string& path);
 bool ClearReadOnly(const std::string& path);
 bool SetReadOnly(const std::string& path);
 

@@ -115,6 +115,11 @@ bool DeleteFolderContents(const std::string& folder)
         using namespace platform;
         const std::string p = IncludeTrailingPathDelimiter(folder);
         for (const auto& entry : ListDirectory(p)) {
+            if (entry.IsLink) {
+                // Only the link goes, never what it leads to.
+                DeleteLink(p + entry.Name);
+                continue;
+            }
             if (entry.IsDirectory) {
                 // Hidden folders (".git", ".svn") are not ours to remove.
                 if (entry.Name[0] != '.')
@@ -143,8 +148,16 @@ std::string GetLorivexDir()
     return Guarded(UtilsUnit, "GetLorivexDir", [&] {
         using namespace platform;
         auto& registry = GetRegistry();
-        if (!registry.KeyExists(RootKey::ClassesRoot, AddInServerKey()))
+        // A key that cannot be read is one this user may not open.
+        bool readable = false;
+        try {
+            readable = registry.KeyExists(RootKey::ClassesRoot, AddInServerKey());
+        } catch (const Exception&) {
+        }
+        if (!readable)
             throw Exception("Lorivex requires a higher permission than the current.");
+        if (registry.GetValueKind(RootKey::ClassesRoot, AddInServerKey(), "") != ValueKind::String)
+            return std::string();
         return ExtractFilePath(registry.ReadString(RootKey::ClassesRoot, AddInServerKey(), ""));
     });
 }

@@ -3,48 +3,28 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "platform/CaseFolding.h"
 
 namespace lorivex {
 
-namespace {
-
-unsigned char Fold(char c)
-{
-    auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
-}
-
-} // namespace
-
 int CompareText(const std::string& a, const std::string& b)
 {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char x = Fold(a[i]), y = Fold(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return platform::AnsiCompareText(a, b);
 }
 
 bool SameText(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() && CompareText(a, b) == 0;
+    return platform::AnsiSameText(a, b);
 }
 
 std::string UpperCase(std::string text)
 {
-    for (auto& c : text)
-        c = static_cast<char>(Fold(c));
-    return text;
+    return platform::AnsiUpperCase(std::move(text));
 }
 
 std::string LowerCase(std::string text)
 {
-    for (auto& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return text;
+    return platform::AnsiLowerCase(std::move(text));
 }
 
 std::string Trim(const std::string& text)

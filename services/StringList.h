@@ -53,8 +53,8 @@ private:
     bool sorted_ = false;
 };
 
-// Case-insensitive comparison of ASCII letters, as names, paths and keys of
-// the system are compared.
+// Comparison without regard to case (every letter of the ANSI code page),
+// as names, paths and keys of the system are compared.
 bool SameText(const std::string& a, const std::string& b);
 int CompareText(const std::string& a, const std::string& b);
 std::string UpperCase(std::string text);

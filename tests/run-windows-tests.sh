@@ -25,7 +25,7 @@ if [ ! -f "$program" ]; then
 fi
 for tool in wine wineboot wineserver timeout; do
     if ! command -v "$tool" >/dev/null; then
-        echo "$0: $tool is missing (Debian: wine64, coreutils)" >&2
+        echo "$0: $tool is missing (Debian: wine, coreutils)" >&2
         exit 2
     fi
 done

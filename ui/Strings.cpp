@@ -1,7 +1,8 @@
 #include "ui/Strings.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "platform/CaseFolding.h"
 
 namespace lorivex::ui {
 
@@ -9,14 +10,7 @@ namespace {
 
 int CompareNoCase(const std::string& a, const std::string& b)
 {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb)
-            return ca - cb;
-    }
-    return int(a.size()) - int(b.size());
+    return platform::AnsiCompareText(a, b);
 }
 
 } // namespace

@@ -18,8 +18,13 @@ std::string HtmlBody::Write()
     const long length = story_.Length();
     for (long start = 0; start < length;) {
         long end = start;
-        while (end < length - 1 && !IsParagraphEnd(story_.Text[size_t(end)]))
+        for (;;) {
+            while (end < length - 1 && !IsParagraphEnd(story_.Text[size_t(end)]))
+                ++end;
+            if (!JoinsNext(end))
+                break;
             ++end;
+        }
         Paragraph(start, end);
         start = end + 1;
     }
@@ -58,6 +63,25 @@ void HtmlBody::Events(long upTo)
             out_ += openAnchor_ ? "<span id=\"" + name + "\"></span>" : "<a name=\"" + name + "\"></a>";
         }
     }
+}
+
+// A hidden paragraph mark joins its paragraph to the next one, as Word shows
+// it: the script block hidden at the end of a topic adds no empty paragraph.
+// Table structure stays as it is.
+bool HtmlBody::JoinsNext(long end) const
+{
+    if (options_.WordMarkup || end >= story_.Length() - 1 || story_.Text[size_t(end)] != Mark::Paragraph
+        || !Hidden(end))
+        return false;
+    const CharAttr& mark = story_.Attrs[size_t(end)];
+    if (mark.Ext && std::holds_alternative<CellRecord>(model_.Record(mark.Ext)))
+        return false;
+    long next = end + 1;
+    while (next < story_.Length() - 1 && !IsParagraphEnd(story_.Text[size_t(next)]))
+        ++next;
+    const CharAttr& nextMark = story_.Attrs[size_t(next)];
+    return story_.Text[size_t(next)] == Mark::Paragraph
+        && model_.ParaFormats[nextMark.Para].TableDepth == model_.ParaFormats[mark.Para].TableDepth;
 }
 
 bool HtmlBody::Hidden(long i) const

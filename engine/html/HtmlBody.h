@@ -59,6 +59,7 @@ private:
     void ParagraphContent(long start, long end, const std::string& closeTag);
     bool Visible(long start, long end) const;
     bool Hidden(long i) const;
+    bool JoinsNext(long end) const;
     void Character(long i);
     void Field(char16_t mark, long i);
     void Special(char16_t c);

@@ -49,7 +49,8 @@ std::string HtmlBody::FieldLink(const FieldFrame& frame)
         // The argument is the bookmark; the compiler may have given the
         // field the page that now holds it.
         std::u16string page = frame.Record ? frame.Record->LinkAddress.value_or(u"") : u"";
-        return Anchor(page, address, {}, {});
+        std::u16string place = frame.Record ? frame.Record->LinkSubAddress.value_or(address) : address;
+        return Anchor(page, place, {}, {});
     }
     return {};
 }

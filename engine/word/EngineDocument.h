@@ -15,6 +15,7 @@ public:
     const std::shared_ptr<DocumentModel>& Model() const { return model_; }
     bool Visible() const { return visible_; }
     StoryRef Main() { return {model_, weak_from_this(), 0}; }
+    const std::shared_ptr<WindowState>& WindowOf() const { return window_; }
 
     word::ApplicationPtr Application() override;
     std::u16string FullName() override { return fullName_; }

@@ -18,8 +18,10 @@ public:
 
     word::RangePtr Code() override
     {
+        // The code reads as it is, hidden or not (index entries are hidden).
         auto field = Locate();
-        return MakeRange(story_, field.Begin + 1, field.Separator.value_or(field.End));
+        return std::make_shared<EngineRange>(
+            story_, story_.Get().Spans.Make(field.Begin + 1, field.Separator.value_or(field.End)), TextMode{true, true});
     }
 
     word::RangePtr Result() override

@@ -21,7 +21,7 @@ public:
     std::u16string Target() override { return Record().Target; }
     void SetTarget(const std::u16string& target) override { Record().Target = target; }
     std::u16string ScreenTip() override { return Record().ScreenTip; }
-    std::u16string TextToDisplay() override { return WordText(story_.Get(), where_->Start, where_->End); }
+    std::u16string TextToDisplay() override { return WordText(story_, where_->Start, where_->End, true, true); }
     word::RangePtr Range() override { return MakeRange(story_, where_->Start, where_->End); }
 
 private:
@@ -79,6 +79,8 @@ public:
     std::u16string SubAddress() override
     {
         if (!IsHyperlinkField()) {
+            if (const auto& given = Record().LinkSubAddress)
+                return *given;
             auto arguments = Arguments();
             return arguments.size() > 1 ? arguments[1] : u"";
         }
@@ -87,13 +89,13 @@ public:
 
     void SetSubAddress(const std::u16string& subAddress) override
     {
+        if (!IsHyperlinkField()) {
+            Record().LinkSubAddress = subAddress;
+            return;
+        }
         auto arguments = Arguments();
         std::u16string code = u" " + arguments[0];
-        if (!IsHyperlinkField()) {
-            code += u" " + subAddress;
-            for (size_t i = 2; i < arguments.size(); ++i)
-                code += u" " + arguments[i];
-        } else {
+        {
             code += u" \"" + Address() + u"\" \\l \"" + subAddress + u"\"";
             for (size_t i = 1; i < arguments.size(); ++i)
                 if (arguments[i].starts_with(u"\\") && arguments[i] != u"\\l" && TakesValue(arguments[i]) &&

@@ -59,9 +59,13 @@ void EngineRange::InsertFile(const std::u16string& fileName)
         fragment = story_.Model->TextFragment(story, span_->Start,
                                               utf8 ? Utf8ToUtf16(bytes) : platform::AnsiToUtf16(bytes));
     }
+    const bool insertionPoint = span_->Start == span_->End;
     Span placed = story_.Model->Replace(story, span_->Start, span_->End, fragment);
-    // The range stays where the file went in, in front of its content.
-    *span_ = {placed.Start, placed.Start};
+    // An insertion point takes in what was inserted there, so that it can be
+    // formatted next (the related-topics script is hidden that way); a range
+    // whose text the file replaced stays in front of the new content, where
+    // the popup command counts on it.
+    *span_ = insertionPoint ? placed : Span{placed.Start, placed.Start};
 }
 
 } // namespace lorivex::engine::wordimpl

@@ -32,12 +32,82 @@ word::RangePtr MakeRange(const StoryRef& story, long start, long end)
     return std::make_shared<EngineRange>(story, story.Get().Spans.Make(start, end));
 }
 
-std::u16string WordText(const Story& story, long start, long end)
+namespace {
+
+// How many fields are open at a position, so that their separators and end
+// marks inside a range are known as theirs. A range that starts inside a
+// field's code shows that code: the reader asked for it. Fields of headings
+// and body text lie in one paragraph, so the look back stops at the
+// paragraph's start.
+size_t OpenFieldsAt(Story& story, long position)
 {
+    const auto& ends = story.ParagraphEnds();
+    auto before = std::lower_bound(ends.begin(), ends.end(), position);
+    long from = before == ends.begin() ? 0 : *std::prev(before) + 1;
+    size_t open = 0;
+    for (long i = from; i < position; ++i) {
+        char16_t c = story.Text[size_t(i)];
+        if (c == Mark::FieldBegin)
+            ++open;
+        else if (c == Mark::FieldEnd && open > 0)
+            --open;
+    }
+    return open;
+}
+
+class EngineTextRetrievalMode : public word::TextRetrievalMode {
+public:
+    EngineTextRetrievalMode(StoryRef story, std::shared_ptr<TextMode> mode)
+        : story_(std::move(story)), mode_(std::move(mode)) {}
+    bool IncludeFieldCodes() override { return mode_->FieldCodes.value_or(ViewOption(&WindowState::ShowFieldCodes)); }
+    void SetIncludeFieldCodes(bool include) override { mode_->FieldCodes = include; }
+    bool IncludeHiddenText() override { return mode_->HiddenText.value_or(ViewOption(&WindowState::ShowHiddenText)); }
+    void SetIncludeHiddenText(bool include) override { mode_->HiddenText = include; }
+
+private:
+    bool ViewOption(bool WindowState::*option) const
+    {
+        auto owner = story_.Owner.lock();
+        return owner ? (*owner->WindowOf()).*option : false;
+    }
+    StoryRef story_;
+    std::shared_ptr<TextMode> mode_;
+};
+
+} // namespace
+
+std::u16string WordText(const StoryRef& storyRef, long start, long end, bool fieldCodes, bool hiddenText)
+{
+    Story& story = storyRef.Get();
+    const auto& formats = storyRef.Model->CharFormats;
+    // Per open field, innermost last: whether the text is still in its code.
+    std::vector<bool> inCode;
+    if (!fieldCodes)
+        inCode.assign(OpenFieldsAt(story, start), false);
+    long codeDepth = 0;
     std::u16string text;
     text.reserve(size_t(end - start));
     for (long i = start; i < end; ++i) {
         char16_t c = story.Text[size_t(i)];
+        if (!fieldCodes) {
+            if (c == Mark::FieldBegin) {
+                inCode.push_back(true);
+                ++codeDepth;
+                continue;
+            }
+            if ((c == Mark::FieldSeparator || c == Mark::FieldEnd) && !inCode.empty()) {
+                codeDepth -= inCode.back() ? 1 : 0;
+                if (c == Mark::FieldSeparator)
+                    inCode.back() = false;
+                else
+                    inCode.pop_back();
+                continue;
+            }
+            if (codeDepth > 0)
+                continue;
+        }
+        if (!hiddenText && formats[story.Attrs[size_t(i)].Format].Hidden.value_or(false))
+            continue;
         if (c == Mark::Cell)
             text += u'\r';
         text += c;
@@ -52,7 +122,13 @@ long EngineRange::Clamp(long position) const
 
 std::u16string EngineRange::Text()
 {
-    return WordText(story_.Get(), span_->Start, span_->End);
+    auto mode = TextRetrievalMode();
+    return WordText(story_, span_->Start, span_->End, mode->IncludeFieldCodes(), mode->IncludeHiddenText());
+}
+
+word::TextRetrievalModePtr EngineRange::TextRetrievalMode()
+{
+    return std::make_shared<EngineTextRetrievalMode>(story_, mode_);
 }
 
 void EngineRange::SetText(const std::u16string& text)
@@ -86,7 +162,7 @@ void EngineRange::SetRange(long start, long end)
 
 word::RangePtr EngineRange::Duplicate()
 {
-    return std::make_shared<EngineRange>(story_, story_.Get().Spans.Make(span_->Start, span_->End));
+    return std::make_shared<EngineRange>(story_, story_.Get().Spans.Make(span_->Start, span_->End), *mode_);
 }
 
 word::DocumentPtr EngineRange::Document()

@@ -1,17 +1,27 @@
 #pragma once
 // The engine's Range: a live span of one story.
+#include <optional>
+
 #include "engine/word/Internal.h"
 
 namespace lorivex::engine::wordimpl {
 
+// A range's own choice of what its Text includes; unset, the window's view
+// options decide.
+struct TextMode {
+    std::optional<bool> FieldCodes, HiddenText;
+};
+
 class EngineRange : public word::Range {
 public:
-    EngineRange(StoryRef story, SpanPtr span) : story_(std::move(story)), span_(std::move(span)) {}
+    EngineRange(StoryRef story, SpanPtr span, TextMode mode = {})
+        : story_(std::move(story)), span_(std::move(span)), mode_(std::make_shared<TextMode>(mode)) {}
 
     const StoryRef& StoryOf() const { return story_; }
     const SpanPtr& SpanOf() const { return span_; }
 
     std::u16string Text() override;
+    word::TextRetrievalModePtr TextRetrievalMode() override;
     void SetText(const std::u16string& text) override;
     long Start() override { return span_->Start; }
     long End() override { return span_->End; }
@@ -42,9 +52,11 @@ private:
     long Clamp(long position) const;
     StoryRef story_;
     SpanPtr span_;
+    std::shared_ptr<TextMode> mode_;
 };
 
-// Text as Word returns it: the end-of-cell mark reads as CR and BEL.
-std::u16string WordText(const Story& story, long start, long end);
+// Text as Word returns it: the end-of-cell mark reads as CR and BEL; field
+// codes (with the fields' marks) and hidden characters only when asked for.
+std::u16string WordText(const StoryRef& story, long start, long end, bool fieldCodes, bool hiddenText);
 
 } // namespace lorivex::engine::wordimpl

@@ -52,6 +52,8 @@ public:
     long SeekView() override { return state_->SeekView; }
     bool ShowHiddenText() override { return state_->ShowHiddenText; }
     void SetShowHiddenText(bool show) override { state_->ShowHiddenText = show; }
+    bool ShowFieldCodes() override { return state_->ShowFieldCodes; }
+    void SetShowFieldCodes(bool show) override { state_->ShowFieldCodes = show; }
 
     void SetSeekView(long seekView) override
     {

@@ -14,6 +14,7 @@ struct WindowState {
     long ViewType = word::wdPrintView;
     long SeekView = word::wdSeekMainDocument;
     bool ShowHiddenText = false;
+    bool ShowFieldCodes = false;
     StoryRef Current() const { return Main.WithStory(StoryIndex); }
 };
 

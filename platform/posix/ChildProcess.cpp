@@ -26,8 +26,10 @@ public:
     {
         close(output_);
         if (!ended_) {
-            // Nobody waits for us any more: do not leave a zombie behind.
-            kill(pid_, SIGTERM);
+            // Nobody waits for us any more: the interpreter leads a process
+            // group of its own, so the compiler it started goes with it; and
+            // no zombie is left behind.
+            kill(-pid_, SIGTERM);
             int status = 0;
             waitpid(pid_, &status, 0);
         }
@@ -41,6 +43,9 @@ public:
             pid_t done = waitpid(pid_, &status, WNOHANG);
             if (done == pid_ || (done < 0 && errno != EINTR)) {
                 ended_ = true;
+                if (done == pid_)
+                    exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status)
+                                                  : 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
                 break;
             }
             if (std::chrono::steady_clock::now() >= deadline)
@@ -64,10 +69,13 @@ public:
         return bytes;
     }
 
+    int ExitCode() override { return exitCode_; }
+
 private:
     pid_t pid_;
     int output_;
     bool ended_ = false;
+    int exitCode_ = -1;
 };
 
 std::string ShellQuote(const std::string& text)
@@ -94,17 +102,19 @@ std::string QuoteCommandLine(const std::vector<std::string>& programAndArguments
 std::unique_ptr<ChildProcess> StartChildProcess(const std::string& commandLine, const std::string& workingFolder,
                                                 int /*showWindow: there is no console window here*/)
 {
+    // Close-on-exec from the start: a program another thread starts at the
+    // same moment must not inherit our ends (it would hold the pipe open).
+    // The copies made for the child's standard handles lose the flag.
     int output[2], input[2];
-    if (pipe(output) != 0)
+    if (pipe2(output, O_CLOEXEC) != 0)
         return nullptr;
-    if (pipe(input) != 0) {
+    if (pipe2(input, O_CLOEXEC) != 0) {
         close(output[0]);
         close(output[1]);
         return nullptr;
     }
     // Nothing is ever written to the program's input: it sees end of file.
     close(input[1]);
-    fcntl(output[0], F_SETFD, FD_CLOEXEC);
 
     std::string folder = AnsiToUtf8(workingFolder);
     // The interpreter looks in the working folder first, as CMD does.
@@ -122,9 +132,14 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::string& commandLine, 
     posix_spawn_file_actions_adddup2(&actions, output[1], 2);
     posix_spawn_file_actions_addclose(&actions, input[0]);
     posix_spawn_file_actions_addclose(&actions, output[1]);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
     const char* argv[] = {"/bin/sh", "-c", script.c_str(), nullptr};
     pid_t pid = 0;
-    int failed = posix_spawn(&pid, "/bin/sh", &actions, nullptr, const_cast<char* const*>(argv), environ);
+    int failed = posix_spawn(&pid, "/bin/sh", &actions, &attributes, const_cast<char* const*>(argv), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(input[0]);
     close(output[1]);

@@ -26,6 +26,14 @@ public:
         return WaitForSingleObject(process_.h, DWORD(milliseconds)) == WAIT_OBJECT_0;
     }
 
+    int ExitCode() override
+    {
+        DWORD code = 0;
+        if (!GetExitCodeProcess(process_.h, &code) || code == STILL_ACTIVE)
+            return -1;
+        return int(code);
+    }
+
     size_t BytesAvailable() override
     {
         DWORD waiting = 0;

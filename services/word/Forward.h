@@ -32,6 +32,7 @@ class Selection;
 class Style;
 class Styles;
 class Template;
+class TextRetrievalMode;
 class View;
 class Window;
 
@@ -64,6 +65,7 @@ using SelectionPtr = std::shared_ptr<Selection>;
 using StylePtr = std::shared_ptr<Style>;
 using StylesPtr = std::shared_ptr<Styles>;
 using TemplatePtr = std::shared_ptr<Template>;
+using TextRetrievalModePtr = std::shared_ptr<TextRetrievalMode>;
 using ViewPtr = std::shared_ptr<View>;
 using WindowPtr = std::shared_ptr<Window>;
 

@@ -14,9 +14,22 @@ namespace lorivex::word {
 enum LanguageId : long { wdUndefined = 9999999, wdLanguageNone = 0 };
 enum Units { wdCharacter = 1 };
 
+// What Text gives of a range. Each starts as the window's view option of the
+// same meaning (field codes shown, hidden text shown) until it is set.
+class TextRetrievalMode : public virtual Dispatch {
+public:
+    virtual bool IncludeFieldCodes() = 0;
+    virtual void SetIncludeFieldCodes(bool include) = 0;
+    virtual bool IncludeHiddenText() = 0;
+    virtual void SetIncludeHiddenText(bool include) = 0;
+};
+
 class Range : public virtual Dispatch {
 public:
+    // What a reader sees: field results without their codes and hidden text
+    // left out, unless the range's TextRetrievalMode says otherwise.
     virtual std::u16string Text() = 0;
+    virtual TextRetrievalModePtr TextRetrievalMode() = 0;
     // Replaces the range's content; the range then spans the new text.
     virtual void SetText(const std::u16string& text) = 0;
     virtual long Start() = 0;

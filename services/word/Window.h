@@ -17,6 +17,8 @@ public:
     virtual void SetSeekView(long seekView) = 0;
     virtual bool ShowHiddenText() = 0;
     virtual void SetShowHiddenText(bool show) = 0;
+    virtual bool ShowFieldCodes() = 0;
+    virtual void SetShowFieldCodes(bool show) = 0;
 };
 
 class HeaderFooter : public virtual Dispatch {

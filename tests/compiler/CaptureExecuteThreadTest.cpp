@@ -84,6 +84,40 @@ TEST(CaptureExecuteThread, RunsTheCommandAndReportsLinesThenCompletion)
                                                  "last words", "completed"}));
 }
 
+// A callback that fails is reported, the output is no longer read and the
+// run still completes; the worker itself never ends the process.
+TEST(CaptureExecuteThread, AFailingCallbackIsReportedAndCompletionStillRuns)
+{
+    test::TempFolder scratch;
+    auto thread = std::make_shared<TCaptureExecuteThread>();
+    thread->CommandLine = "echo one; echo two; exit 3";
+    thread->CurrentDirectory = scratch.Path();
+    std::vector<std::string> events;
+    thread->OnMessage = [&](const std::string& line, bool&) {
+        events.push_back(line);
+        throw Exception("the window is gone");
+    };
+    thread->OnError = [&](const std::exception& failure) { events.push_back(std::string("error:") + failure.what()); };
+    thread->OnCompleted = [&](TCaptureExecuteThread& t) {
+        events.push_back("completed");
+        throw std::runtime_error("completion broke too");
+    };
+    thread->Execute();
+    EXPECT_EQ(events, (std::vector<std::string>{"one", "error:the window is gone", "completed",
+                                                 "error:completion broke too"}));
+}
+
+TEST(CaptureExecuteThread, TheCommandsExitStatusIsKept)
+{
+    test::TempFolder scratch;
+    auto thread = std::make_shared<TCaptureExecuteThread>();
+    thread->CommandLine = "echo working; exit 217";
+    thread->CurrentDirectory = scratch.Path();
+    thread->OnMessage = [](const std::string&, bool&) {};
+    thread->Execute();
+    EXPECT_EQ(thread->ExitCode, 217);
+}
+
 TEST(CaptureExecuteThread, WithoutMessageHandlerOnlyCompletes)
 {
     bool completed = false;

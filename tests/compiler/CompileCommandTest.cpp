@@ -8,6 +8,7 @@
 #include "compiler/HtmlCompilerOptionsForm.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
+#include "services/LorivexUtils.h"
 #include "ui/headless/Answerers.h"
 
 namespace lorivex::test {
@@ -100,6 +101,41 @@ TEST_F(CompileCommand, WorkFoldersAreClaimedOnePerRun)
     EXPECT_EQ(seen, "answered");
     EXPECT_EQ(run.WorkFolder, Temp / "lx2");
     EXPECT_TRUE(platform::DirectoryExists(Temp / "lx0"));
+}
+
+// A page that cannot be written ends the run with its topic named in the
+// trace, and the scratch document of that topic is closed all the same.
+TEST_F(CompileCommand, AFailedExportNamesItsTopicAndClosesItsScratchDocument)
+{
+    Document(H(1, T("Alpha")) + P(T("a")) + H(1, T("Beta ") + Field(" PAGE ", "1")) + P(T("b")));
+    std::string compiler = Folder / "chmcmd";
+    WriteTextFile(compiler, "");
+    auto ok = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [&](ui::TForm& form) {
+        auto& dialog = dynamic_cast<THtmlCompilerOptionsForm&>(form);
+        dialog.CompilerFileNameEdit->SetText(compiler);
+        dialog.OutputFileEdit->SetText(Folder / "Broken.chm");
+        dialog.IncludeHeadersCB->SetChecked(false);
+        dialog.OkButton->Click();
+    });
+    TLvxDocumentHelper run;
+    // The warning about Beta's heading comes while Beta's page is being
+    // made: the work folder then turns into a file, where no page can go.
+    SetCompilerLineObserver([&](const std::string& line) {
+        if (line.find("cannot be removed") == std::string::npos)
+            return;
+        DeleteFolderContents(run.WorkFolder);
+        WriteTextFile(run.WorkFolder, "in the way");
+    });
+    try {
+        run.CreateHtmlHelp(App->ActiveDocument());
+        FAIL() << "the page was written into a file";
+    } catch (const ElxException& e) {
+        EXPECT_NE(e.CallStack().find("TLvxDocumentHelper.ExportTopic(Beta 1)\r\n"), std::string::npos)
+            << e.CallStack();
+    }
+    SetCompilerLineObserver(nullptr);
+    platform::DeleteFile(run.WorkFolder);
+    EXPECT_EQ(App->Documents()->Count(), 1) << "a scratch document stayed open";
 }
 
 } // namespace

@@ -67,7 +67,7 @@ TEST_F(ProjectAndIndex, ProjectLinesFollowTheOptions)
               "[OPTIONS]\r\nCompatibility=1.1 or later\r\nCompiled file=/out/Help.chm\r\nFull-text search=Yes\r\n"
               "Contents file=TableOfContents.hhc\r\nIndex file=index.hhk\r\nDefault topic=\r\n"
               "Display compile progress=No\r\nLanguage=0x409 English (United States)\r\n[FILES]\r\n"
-                  + chapters[0]->Id + ".html\r\n" + chapters[1]->Id + ".html\r\n/styles/gone.css\r\nextra.gif\r\n");
+                  + chapters[0]->Id + ".html\r\n" + chapters[1]->Id + ".html\r\nextra.gif\r\n");
 }
 
 TEST_F(ProjectAndIndex, InternalLinksPointAtTheTopicHoldingTheBookmark)

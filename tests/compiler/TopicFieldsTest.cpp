@@ -86,6 +86,13 @@ TEST_F(TopicFields, PopupWritesTheScriptAndLinksTheFieldText)
     ASSERT_EQ(links.items.size(), 1u);
     EXPECT_EQ(links.items[0].first, "See also");
     EXPECT_EQ(links.items[0].second, "JavaScript:seealsohhctrl.Click()");
+    // The script block and the paragraph mark it came with are hidden at
+    // the end of the text, before the final mark: nothing of them shows.
+    long end = content->End();
+    auto inserted = document->Range(end - 3, end - 1);
+    EXPECT_EQ(inserted->Font()->Hidden(), -1);
+    EXPECT_EQ(document->Range(end - 1, end)->Font()->Hidden(), 0);
+    EXPECT_EQ(content->Text().substr(content->Text().size() - 2), u" \r");
 }
 
 TEST_F(TopicFields, OnlyPlaceholderNamesAreSpecialAndVariablesUpdate)

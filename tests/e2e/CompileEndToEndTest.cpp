@@ -126,6 +126,14 @@ TEST_F(CompileSample, LinksLeadToTheRightPages)
     EXPECT_NE(Page("Welcome").find("https://www.lorivex.com/"), std::string::npos);
 }
 
+// Links to Word's top of the document and to bookmarks that went with a
+// removed heading lead to the page itself: the compiler misses no anchor.
+TEST_F(CompileSample, TheCompilerReportsNoError)
+{
+    EXPECT_EQ(run_->output.find("Error:"), std::string::npos) << run_->output;
+    EXPECT_EQ(Page("Installation").find("#_Ref"), std::string::npos) << "the bookmark went with its heading";
+}
+
 TEST_F(CompileSample, RelatedTopicsAsALineOfLinksAndAsAMenu)
 {
     const std::string& welcome = Page("Welcome");

@@ -43,7 +43,9 @@ ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& t
 std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempFolder& scratch)
 {
     std::string into = scratch / "unpacked";
-    Run(platform::QuoteCommandLine({"extract_chmLib", chm, into}));
+    // 7-Zip reads the whole file; extract_chmLib silently stops early on
+    // larger ones.
+    Run(platform::QuoteCommandLine({"7z", "x", "-y", "-o" + into, chm}));
     std::map<std::string, std::string> files;
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(into, ec); !ec && it != fs::recursive_directory_iterator();

@@ -1,6 +1,6 @@
 #pragma once
 // End-to-end runs: the lorivex program compiles a document with chmcmd, and
-// the compiled file is unpacked again with extract_chmLib so that tests can
+// the compiled file is unpacked again with 7-Zip so that tests can
 // look at what a reader of the help would get.
 #include <map>
 #include <string>
@@ -20,7 +20,7 @@ struct ProgramRun {
 ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder);
 
 // The files inside a compiled help file, by their path inside it
-// ("/TableOfContents.hhc"), read with extract_chmLib.
+// ("/TableOfContents.hhc"), read with 7-Zip.
 std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempFolder& scratch);
 
 // The values of <param name="NAME" value="..."> in a sitemap, in order.

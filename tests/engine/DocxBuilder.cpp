@@ -1,5 +1,7 @@
 #include "engine/DocxBuilder.h"
 
+#include <algorithm>
+
 #include <zip.h>
 
 #include <stdexcept>
@@ -64,6 +66,22 @@ DocxBuilder& DocxBuilder::Styles(const std::string& stylesXml)
         "<w:style w:type=\"paragraph\" w:styleId=\"Heading3\"><w:name w:val=\"heading 3\"/>"
         "<w:basedOn w:val=\"Normal\"/></w:style>" +
         stylesXml + "</w:styles>";
+    return *this;
+}
+
+DocxBuilder& DocxBuilder::CustomProperty(const std::string& name, const std::string& value)
+{
+    std::string escaped;
+    for (char c : value)
+        escaped += c == '&' ? std::string("&amp;") : c == '<' ? std::string("&lt;") : std::string(1, c);
+    customProperties_ += "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\""
+                       + std::to_string(2 + std::count(customProperties_.begin(), customProperties_.end(), '\n'))
+                       + "\" name=\"" + name + "\"><vt:lpwstr>" + escaped + "</vt:lpwstr></property>\n";
+    parts_["docProps/custom.xml"] =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><Properties "
+        "xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
+        "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">"
+        + customProperties_ + "</Properties>";
     return *this;
 }
 

@@ -19,6 +19,8 @@ public:
     DocxBuilder& Relationship(const std::string& id, const std::string& type, const std::string& target,
                               bool external = false);
     DocxBuilder& Styles(const std::string& stylesXml); // the w:style elements
+    // A custom document property holding text (XML-escaped here).
+    DocxBuilder& CustomProperty(const std::string& name, const std::string& value);
     void Write(const std::string& fileName) const;
 
     static std::string WordNamespaces(); // the xmlns declarations Word writes
@@ -27,6 +29,7 @@ public:
 private:
     std::map<std::string, std::string> parts_;
     std::string relationships_;
+    std::string customProperties_;
 };
 
 } // namespace lorivex::test

@@ -32,6 +32,16 @@ protected:
     }
 };
 
+// Every character of the range as the story holds it: field marks and
+// codes and hidden text included.
+inline std::u16string Raw(const word::RangePtr& range)
+{
+    auto mode = range->TextRetrievalMode();
+    mode->SetIncludeFieldCodes(true);
+    mode->SetIncludeHiddenText(true);
+    return range->Text();
+}
+
 inline std::string Narrow(const std::u16string& text)
 {
     std::string out;

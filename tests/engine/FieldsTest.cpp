@@ -39,10 +39,10 @@ TEST_F(Fields, CodeAndResultRangesSitBetweenTheMarksAndTextHoldsBoth)
     auto field = document->Fields()->Add(document->Range(1, 1), word::wdFieldDocProperty, u"Missing", true);
     auto code = field->Code();
     auto result = field->Result();
-    EXPECT_EQ(document->Range(code->Start() - 1, code->Start())->Text(), u"\x13");
-    EXPECT_EQ(document->Range(result->Start() - 1, result->Start())->Text(), u"\x14");
-    EXPECT_EQ(document->Range(result->End(), result->End() + 1)->Text(), u"\x15");
-    EXPECT_EQ(document->Content()->Text(),
+    EXPECT_EQ(Raw(document->Range(code->Start() - 1, code->Start())), u"\x13");
+    EXPECT_EQ(Raw(document->Range(result->Start() - 1, result->Start())), u"\x14");
+    EXPECT_EQ(Raw(document->Range(result->End(), result->End() + 1)), u"\x15");
+    EXPECT_EQ(Raw(document->Content()),
               u"a\x13 DOCPROPERTY Missing \x14" u"Error! Unknown document property name.\x15" u"b\r");
 }
 
@@ -53,7 +53,7 @@ TEST_F(Fields, MarkEntryPutsAnXeFieldAfterTheRange)
     EXPECT_EQ(entry->Code()->Text(), u" XE \"word\" ");
     EXPECT_EQ(entry->Type(), word::wdFieldIndexEntry);
     EXPECT_EQ(document->Range(0, 4)->Text(), u"word");
-    EXPECT_EQ(document->Range(4, 5)->Text(), u"\x13");
+    EXPECT_EQ(Raw(document->Range(4, 5)), u"\x13");
 }
 
 TEST_F(Fields, FieldDataIsKeptPerField)
@@ -79,7 +79,44 @@ TEST_F(Fields, GetRangeFieldTakesTheLastMatchAndComparesThePrefixExactly)
     EXPECT_EQ(found->Data(), u"second");
     EXPECT_EQ(GetRangeField(document->Content(), word::wdFieldAddin, "ADDIN lxSeeAlsoData"), nullptr);
     EXPECT_EQ(GetRangeField(document->Content(), word::wdFieldDocProperty, " ADDIN"), nullptr);
-    EXPECT_EQ(GetRangeField(document->Range(0, 1), word::wdFieldAddin, " ADDIN"), nullptr);
+    // A range inside the field's code does not hold the field.
+    EXPECT_EQ(GetRangeField(document->Range(1, 3), word::wdFieldAddin, " ADDIN"), nullptr);
+}
+
+// Range.Text gives what a reader sees; the window's view options and the
+// range's own retrieval mode bring codes and hidden text in.
+TEST_F(Fields, TextShowsResultsNotCodesAndHiddenTextOnlyWhenAsked)
+{
+    auto document = NewDocument(u"Compiling\rAbout \r");
+    document->CustomDocumentProperties()->Add(u"lxTopicTitle", false, word::PropertyTypeString,
+                                              word::Variant::Text(u"Topic Title"));
+    document->Indexes()->MarkEntry(document->Range(0, 9), u"compiling");
+    auto about = document->Paragraphs()->Item(2)->Range();
+    document->Fields()->Add(document->Range(about->End() - 1, about->End() - 1), word::wdFieldDocProperty,
+                            u"lxTopicTitle", true);
+    EXPECT_EQ(document->Paragraphs()->Item(1)->Range()->Text(), u"Compiling\r");
+    EXPECT_EQ(document->Paragraphs()->Item(2)->Range()->Text(), u"About Topic Title\r");
+    // A range over a heading's text and one more character holds the entry
+    // that follows the text, and the entry's code reads whole though hidden.
+    EXPECT_EQ(document->Range(0, 10)->Fields()->Count(), 1);
+    EXPECT_EQ(document->Fields()->Item(1)->Code()->Text(), u" XE \"compiling\" ");
+
+    auto view = document->ActiveWindow()->View();
+    view->SetShowFieldCodes(true);
+    EXPECT_EQ(document->Paragraphs()->Item(2)->Range()->Text(),
+              u"About \x13 DOCPROPERTY lxTopicTitle \x14Topic Title\x15\r");
+    // The entry is hidden text: its code shows with hidden text only.
+    EXPECT_EQ(document->Paragraphs()->Item(1)->Range()->Text(), u"Compiling\r");
+    view->SetShowHiddenText(true);
+    EXPECT_EQ(document->Paragraphs()->Item(1)->Range()->Text(), u"Compiling\x13 XE \"compiling\" \x15\r");
+    view->SetShowFieldCodes(false);
+    view->SetShowHiddenText(false);
+
+    auto range = document->Paragraphs()->Item(1)->Range();
+    range->TextRetrievalMode()->SetIncludeHiddenText(true);
+    range->TextRetrievalMode()->SetIncludeFieldCodes(true);
+    EXPECT_EQ(range->Text(), u"Compiling\x13 XE \"compiling\" \x15\r");
+    EXPECT_EQ(range->Duplicate()->Text(), range->Text());
 }
 
 TEST_F(Fields, AMissingMemberRaisesWordsMessage)

@@ -16,7 +16,7 @@ TEST_F(FormattedText, CopyBetweenDocumentsKeepsFieldsBookmarksAndHyperlinks)
     author->Bookmarks()->Add(u"_Ref1", author->Range(paragraph->Start(), paragraph->Start() + 3));
     author->Bookmarks()->Add(u"Outside", author->Range(paragraph->End(), paragraph->End() + 4));
     auto here = paragraph->Duplicate();
-    long at = paragraph->Start() + long(paragraph->Text().find(u"here"));
+    long at = paragraph->Start() + long(Raw(paragraph).find(u"here"));
     here->SetRange(at, at + 4);
     ASSERT_EQ(here->Text(), u"here");
     author->Content()->Hyperlinks()->Add(here, u"", u"_Ref1", std::nullopt, std::nullopt, u"_self");

@@ -39,6 +39,18 @@ TEST_F(HtmlWriting, ParagraphsBecomeHeadingsAndClassesWithTheirStylesAsCss)
     EXPECT_EQ(page.find("Unused"), std::string::npos);
 }
 
+// A hidden paragraph mark joins its paragraph to the next, as Word shows it,
+// so hidden text at a paragraph's end leaves no empty paragraph behind.
+TEST_F(HtmlWriting, AHiddenParagraphMarkJoinsTheNextParagraph)
+{
+    std::string page = SaveDocx(DocxBuilder().Body(P(R("first "), "<w:rPr><w:vanish/></w:rPr>") + P(R("second"))
+                                                   + P(R("hidden", "<w:vanish/>"), "<w:rPr><w:vanish/></w:rPr>")
+                                                   + P(R("third"))));
+    EXPECT_NE(page.find(">first second</p>"), std::string::npos) << page;
+    EXPECT_NE(page.find(">third</p>"), std::string::npos) << page;
+    EXPECT_EQ(Occurrences(page, "<p "), 2u) << page;
+}
+
 TEST_F(HtmlWriting, RunsKeepTheirFormattingAsNestedElements)
 {
     std::string page = SaveDocx(DocxBuilder().Body(P(

@@ -58,15 +58,22 @@ TEST(ErrorChain, SilentAbortEndsOnlyTheFunctionThatCatchesIt)
     EXPECT_EQ(steps, (std::vector<std::string>{"before", "handler goes on"}));
 }
 
-TEST(ErrorChain, FailuresOutsideTheHierarchyPassUntouched)
+TEST(ErrorChain, StandardLibraryFailuresJoinTheChainAndOthersPassUntouched)
 {
     try {
         Guarded("Unit", "F", [] { Guarded("Unit", "G", [] { throw std::runtime_error("foreign"); }); });
         FAIL();
+    } catch (const ElxException& e) {
+        EXPECT_EQ(e.Message(), "foreign");
+        EXPECT_EQ(e.CallStack(), "Unit.F\r\nUnit.G\r\n");
+    }
+    try {
+        Guarded("Unit", "F", [] { throw 42; });
+        FAIL();
     } catch (const Exception&) {
-        FAIL() << "wrapped a foreign failure";
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "foreign");
+        FAIL() << "wrapped something that is no failure of any library";
+    } catch (int value) {
+        EXPECT_EQ(value, 42);
     }
 }
 

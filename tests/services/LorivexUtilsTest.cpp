@@ -138,5 +138,43 @@ TEST(GetLorivexDir, FolderOfTheRegisteredBinaryWithTrailingDelimiter)
     registry.DeleteKey(RootKey::ClassesRoot, std::string("CLSID\\") + AddInClsid);
 }
 
+TEST(GetLorivexDir, AKeyWithoutDefaultValueGivesAnEmptyPath)
+{
+    using namespace platform;
+    auto& registry = GetRegistry();
+    registry.WriteString(RootKey::ClassesRoot, AddInServerKey(), "ThreadingModel", "Apartment");
+    EXPECT_EQ(GetLorivexDir(), "");
+    registry.DeleteKey(RootKey::ClassesRoot, std::string("CLSID\\") + AddInClsid);
+}
+
+#ifndef _WIN32
+// A registry that cannot be read is a key this user may not open. A folder
+// where the hive file belongs cannot be read by anyone, root included.
+TEST(GetLorivexDir, AnUnreadableKeyAsksForHigherPermission)
+{
+    TempFolder config;
+    test::ScopedEnv isolated("XDG_CONFIG_HOME", config.Path().c_str());
+    ASSERT_TRUE(platform::ForceDirectories(config / "lorivex/HKEY_CLASSES_ROOT.reg"));
+    try {
+        GetLorivexDir();
+        FAIL() << "an unreadable registry gave a folder";
+    } catch (const ElxException& e) {
+        EXPECT_EQ(e.Message(), "Lorivex requires a higher permission than the current.");
+    }
+}
+
+// Names the file system holds but that are no valid UTF-8 are entries like
+// any other: listing them and emptying their folder never raises.
+TEST(DeleteFolderContents, ANameThatIsNoValidUtf8RaisesNothing)
+{
+    TempFolder scratch;
+    std::string work = scratch / "lx3";
+    ASSERT_TRUE(platform::ForceDirectories(work));
+    WriteTextFile(work + "/\xff\xfe name", "bytes");
+    EXPECT_NO_THROW(platform::ListDirectory(work));
+    EXPECT_NO_THROW(DeleteFolderContents(work));
+}
+#endif
+
 } // namespace
 } // namespace lorivex
