@@ -10,7 +10,8 @@ jobs=${LORIVEX_JOBS:-2}
 
 packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-dev libgif-dev
                  fp-utils libchm-bin zip unzip)
-packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb)
+packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb
+                  dpkg-dev libz-mingw-w64-dev)
 
 install_missing() {
   local missing=()
@@ -46,6 +47,8 @@ case "${1:-}" in
     install_missing "${packages_common[@]}" "${packages_windows[@]}"
     build build -DCMAKE_BUILD_TYPE=Release
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
+    # pugixml, libzip and giflib for MinGW-w64, from Debian's sources (cached)
+    cmake/windows-deps.sh build-win
     build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
     echo "== Linux tests"
     (cd build && ctest --output-on-failure)
