@@ -26,9 +26,19 @@ if [ $# -ne 1 ]; then
     echo "usage: $0 BUILD_DIR" >&2
     exit 2
 fi
-here=$(cd "$(dirname "$0")/.." && pwd)
-mkdir -p "$1"
-build_dir=$(cd "$1" && pwd)
+# Folders resolved without subshells: a run with nothing to do should cost
+# next to nothing.
+unset CDPATH
+caller=$PWD
+script=${BASH_SOURCE[0]}
+[[ $script == */* ]] || script=./$script
+cd "${script%/*}/.."
+here=$PWD
+cd "$caller"
+[ -d "$1" ] || mkdir -p "$1"
+cd "$1"
+build_dir=$PWD
+cd "$caller"
 deps=$build_dir/deps
 prefix=$deps/prefix
 jobs=${LORIVEX_JOBS:-2}
@@ -42,25 +52,29 @@ say() { echo "windows-deps: $*"; }
 
 # The files by which an installed library is known; a stamp whose files have
 # gone (a half-cleaned prefix) does not count.
-installed_files() {
-    case $1 in
-        pugixml) echo include/pugixml.hpp lib/libpugixml.a lib/cmake/pugixml/pugixml-config.cmake ;;
-        giflib) echo include/gif_lib.h lib/libgif.a ;;
-        libzip) echo include/zip.h lib/libzip.a lib/pkgconfig/libzip.pc ;;
-    esac
-}
+declare -A installed_files=(
+    [pugixml]="include/pugixml.hpp lib/libpugixml.a lib/cmake/pugixml/pugixml-config.cmake"
+    [giflib]="include/gif_lib.h lib/libgif.a"
+    [libzip]="include/zip.h lib/libzip.a lib/pkgconfig/libzip.pc"
+)
 
 # How a library is built, as a hash: a change to its build steps, to the
 # shared cross-build settings or to the compiler builds it again.
 recipe() {
-    { declare -f "build_$1" cross_cmake static_pkg_config; echo "$compiler_version"; } | sha1sum | cut -c1-16
+    local hash
+    hash=$({ declare -f "build_$1" cross_cmake static_pkg_config; echo "$compiler_version"; } | sha1sum)
+    echo "${hash:0:16}"
 }
 
 stamp_current() { # LIBRARY
-    local stamp=$deps/stamps/$1.stamp f
+    local stamp=$deps/stamps/$1.stamp line wanted f
     [ -f "$stamp" ] || return 1
-    grep -qx "recipe=$(recipe "$1")" "$stamp" || return 1
-    for f in $(installed_files "$1"); do
+    wanted="recipe=$(recipe "$1")"
+    while IFS= read -r line; do
+        [ "$line" = "$wanted" ] && break
+    done <"$stamp"
+    [ "$line" = "$wanted" ] || return 1
+    for f in ${installed_files[$1]}; do
         [ -f "$prefix/$f" ] || return 1
     done
 }
@@ -233,7 +247,12 @@ prepare_sources() {
     : >"$current_log"
     say "reading the Debian source index (private apt state in $apt_dir)"
     step "making the private apt state" setup_apt
-    step "apt-get update (private state)" apt_private update
+    # A mirror taken for Debian's that has no source indexes (a third-party
+    # repository under a .../debian path) fails the update without harming
+    # the others; apt-get source says so if what it needs is missing.
+    if ! (apt_private update) >>"$current_log" 2>&1; then
+        say "apt-get update reported errors (see $current_log); going on with the indexes it fetched"
+    fi
     apt_ready=1
 }
 
