@@ -11,7 +11,9 @@ jobs=${LORIVEX_JOBS:-2}
 packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-dev libgif-dev
                  fp-utils p7zip-full locales-all zip unzip)
 # "wine" is the package of the wine command; wine64 alone lacks it.
-packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb)
+# dpkg-dev unpacks the library sources the Windows build cross-compiles.
+packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb
+                  dpkg-dev libz-mingw-w64-dev)
 
 install_missing() {
   local missing=()
@@ -47,6 +49,8 @@ case "${1:-}" in
     install_missing "${packages_common[@]}" "${packages_windows[@]}"
     build build -DCMAKE_BUILD_TYPE=Release
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
+    # pugixml, libzip and giflib for MinGW-w64, from Debian's sources (cached)
+    cmake/windows-deps.sh build-win
     build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
     echo "== Linux tests"
     (cd build && ctest --output-on-failure)
