@@ -1,12 +1,16 @@
 // Pictures as the symbols menu gets them: files turned into the form
-// toolkit's bitmaps.
+// toolkit's bitmaps, and the symbols the build draws for the installation.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 
 #include "TestSupport.h"
 #include "base/Exception.h"
+#include "platform/FileSystem.h"
+#include "platform/Versions.h"
 #include "services/Pictures.h"
 
 namespace lorivex {
@@ -48,6 +52,41 @@ TEST(PictureBitmap, LoaderMessageReachesTheCallerUnchanged)
         EXPECT_EQ(e.Message(), "The picture \"" + path + "\" is damaged: it ends too soon.");
     }
 }
+
+#ifndef _WIN32
+// The POSIX build draws the symbols into the folder beside its programs.
+TEST(InstalledSymbols, AllLoadInTheirSizesWithTheirBackgroundSeeThrough)
+{
+    std::string folder = platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "Symbols");
+    std::set<std::string> names;
+    for (const auto& entry : platform::ListDirectory(folder)) {
+        std::string ext = platform::ExtractFileExt(entry.Name);
+        ASSERT_TRUE(ext == ".gif" || ext == ".bmp") << entry.Name;
+        names.insert(entry.Name.substr(0, entry.Name.size() - ext.size()));
+        SCOPED_TRACE(entry.Name);
+
+        auto bitmap = LoadPictureBitmap(platform::JoinPath(folder, entry.Name));
+        int size = bitmap->Width();
+        ASSERT_TRUE(size == 16 || size == 32);
+        ASSERT_EQ(bitmap->Height(), size);
+        // GIFs name their transparent colour; BMPs rely on the bottom-left
+        // rule, which only works when that corner is background.
+        EXPECT_EQ(bitmap->HasTransparentColor(), ext == ".gif");
+        ui::TColor clear = bitmap->TransparentColor();
+        for (auto [x, y] : {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}})
+            EXPECT_EQ(bitmap->Pixel(x, y), clear) << "corner " << x << ", " << y;
+        int drawn = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                drawn += bitmap->Pixel(x, y) != clear;
+        EXPECT_GT(drawn, size * size / 6) << "hardly anything drawn";
+    }
+    EXPECT_GE(names.size(), 12u);
+    for (const char* name : {"Note", "Tip", "Warning", "Caution", "Important", "Information", "Check", "Cross",
+                             "New", "Changed", "Step", "Key"})
+        EXPECT_TRUE(names.count(name)) << name;
+}
+#endif
 
 } // namespace
 } // namespace lorivex
