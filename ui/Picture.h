@@ -4,6 +4,7 @@
 // bitmap, headless runs only keep it. Stock glyphs are the platform's own
 // pictures (the check mark of OK buttons), named rather than stored.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/Color.h"
@@ -21,13 +22,23 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
     TColor Pixel(int x, int y) const { return pixels_.at(size_t(y) * size_t(width_) + size_t(x)); }
     void SetPixel(int x, int y, TColor color) { pixels_.at(size_t(y) * size_t(width_) + size_t(x)) = color; }
-    // Pixels of this colour are not drawn (the bottom-left pixel's colour
-    // for glyphs, as button glyphs have always done).
-    TColor TransparentColor() const { return Empty() ? clWhite : Pixel(0, height_ - 1); }
+    // Pixels of this colour are not drawn: the colour a picture file names
+    // as transparent, else the bottom-left pixel's colour, as button glyphs
+    // have always done.
+    TColor TransparentColor() const
+    {
+        if (transparent_)
+            return *transparent_;
+        return Empty() ? clWhite : Pixel(0, height_ - 1);
+    }
+    bool HasTransparentColor() const { return transparent_.has_value(); }
+    void SetTransparentColor(TColor color) { transparent_ = color; }
+    void ClearTransparentColor() { transparent_.reset(); }
 
 private:
     int width_ = 0, height_ = 0;
     std::vector<TColor> pixels_;
+    std::optional<TColor> transparent_;
 };
 
 using TBitmapPtr = std::shared_ptr<TBitmap>;
