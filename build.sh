@@ -53,11 +53,12 @@ case "${1:-}" in
     cmake/windows-deps.sh build-win
     build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
     echo "== Linux tests"
-    (cd build && ctest --output-on-failure)
+    (cd build && ctest --output-on-failure -j"$jobs")
     echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-    (cd build-asan && ctest --output-on-failure)
+    (cd build-asan && ctest --output-on-failure -j"$jobs")
     echo "== Windows tests under Wine"
-    tests/run-windows-tests.sh build-win
+    tests/wine/prefix.sh build-win
+    (cd build-win && ctest --output-on-failure)
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -4,7 +4,7 @@
 
 #include "compiler/LvxDocumentHelper.h"
 #include "services/AddInModuleError.h"
-#include "base/ScopeGuard.h"
+#include "base/Finally.h"
 #include "services/word/Word.h"
 #include "ui/Application.h"
 
@@ -25,15 +25,15 @@ void TLorivexModule::CompileHtmlHelpClick()
         options->SetUpdateLinksOnSave(false);
         options->SetRelyOnVML(false);
         options->SetAlwaysSaveInDefaultEncoding(true);
-        ScopeGuard restore([&] {
-            options->SetUpdateLinksOnSave(updateLinks);
-            options->SetRelyOnVML(relyOnVml);
-            options->SetAlwaysSaveInDefaultEncoding(defaultEncoding);
-            // Freeing the run waits for the compiler, then removes the work folder.
-            run.reset();
-            ui::Application().SetScreenCursor(ui::TCursor::Default);
-        });
-        run->CreateHtmlHelp(document);
+        Finally([&] { run->CreateHtmlHelp(document); },
+                [&] {
+                    options->SetUpdateLinksOnSave(updateLinks);
+                    options->SetRelyOnVML(relyOnVml);
+                    options->SetAlwaysSaveInDefaultEncoding(defaultEncoding);
+                    // Freeing the run waits for the compiler, then removes the work folder.
+                    run.reset();
+                    ui::Application().SetScreenCursor(ui::TCursor::Default);
+                });
     });
 }
 

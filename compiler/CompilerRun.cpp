@@ -6,7 +6,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
-#include "base/ScopeGuard.h"
+#include "base/Finally.h"
 #include "services/AddInModuleError.h"
 #include "services/StringList.h"
 
@@ -88,22 +88,27 @@ void TLvxDocumentHelper::CaptureThreadCompilerCompleted(TCaptureExecuteThread& t
 {
     Guard("CaptureThreadCompilerCompleted", [&] {
         // The run ends however the checks below end.
-        ScopeGuard end([&] {
-            SetCompiling(false);
-            CompilerWindowSetCloseAllowed(true);
-        });
-        if (std::string failure = CompilerFailure(thread); !failure.empty()) {
-            // What a failed compiler leaves is no help file (chmcmd leaves an
-            // empty one): nobody must take it for one.
-            if (platform::FileExists(thread.FileToOpen))
-                platform::DeleteFile(thread.FileToOpen);
-            bool abort = false;
-            CaptureThreadMessageCaptured(failure, abort);
-            return;
-        }
-        if (thread.OpenAfterCompile)
-            platform::ShellOpen(thread.FileToOpen);
+        Finally([&] { ReportCompilerResult(thread); },
+                [&] {
+                    SetCompiling(false);
+                    CompilerWindowSetCloseAllowed(true);
+                });
     });
+}
+
+void TLvxDocumentHelper::ReportCompilerResult(const TCaptureExecuteThread& thread)
+{
+    if (std::string failure = CompilerFailure(thread); !failure.empty()) {
+        // What a failed compiler leaves is no help file (chmcmd leaves an
+        // empty one): nobody must take it for one.
+        if (platform::FileExists(thread.FileToOpen))
+            platform::DeleteFile(thread.FileToOpen);
+        bool abort = false;
+        CaptureThreadMessageCaptured(failure, abort);
+        return;
+    }
+    if (thread.OpenAfterCompile)
+        platform::ShellOpen(thread.FileToOpen);
 }
 
 std::string TLvxDocumentHelper::CompilerFailure(const TCaptureExecuteThread& thread) const

@@ -9,7 +9,7 @@
 #include "platform/Locale.h"
 #include "services/DateFormat.h"
 #include "services/LorivexUtils.h"
-#include "base/ScopeGuard.h"
+#include "base/Finally.h"
 #include "services/word/Word.h"
 #include "services/word/WordText.h"
 
@@ -20,6 +20,7 @@ struct RunValues {
     long fileFormat = word::wdFormatFilteredHTML;
     bool word2000 = false;
     long languageId = 0;
+    std::string languageText;
     std::string styleSheet;
     std::string compileTime;
     std::string heading;
@@ -101,14 +102,8 @@ void TLvxDocumentHelper::ExportTopic(const word::DocumentPtr& document, const TD
         auto page = document->Application()->Documents()->Add(u"", false);
         // The scratch document goes however the export ends: in Word it would
         // stay open, invisible, until Word closes.
-        bool closed = false;
-        ScopeGuard close([&] {
-            if (!closed)
-                page->Close(word::wdDoNotSaveChanges);
-        });
-        ExportPage(document, page, chapter, chapters, run);
-        closed = true;
-        page->Close(word::wdDoNotSaveChanges);
+        Finally([&] { ExportPage(document, page, chapter, chapters, run); },
+                [&] { page->Close(word::wdDoNotSaveChanges); });
         if (run.word2000)
             ShrinkHTML(chapter.FileName);
     });
@@ -180,8 +175,7 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
                 document->DetectLanguage();
         } catch (const Exception&) {
         }
-        std::string languageText;
-        std::tie(run.languageId, languageText) = DocumentLanguage(document);
+        std::tie(run.languageId, run.languageText) = DocumentLanguage(document);
         TChapterList chapters = GenerateChapterMapping(document);
         run.fileFormat = run.word2000 ? word::wdFormatHTML : word::wdFormatFilteredHTML;
         removeHeaders_ = !run.options.IncludeHeaders;
@@ -192,38 +186,43 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
             Message(*this, "Compilation aborted.");
             Abort();
         }
-        TStringList extraFiles;
         auto application = document->Application();
         application->SetScreenUpdating(false);
-        ScopeGuard cleanup([&] {
-            DisposeList(chapters);
-            application->SetScreenUpdating(true);
-        });
-        run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
-        if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet)) {
-            Message(*this, "Warning: The stylesheet \"" + run.styleSheet
-                               + "\" does not exist; the pages are compiled without it.");
-            run.styleSheet.clear();
-        }
-        if (!run.styleSheet.empty())
-            platform::WriteFileBytes(platform::JoinPath(WorkFolder, platform::ExtractFileName(run.styleSheet)),
-                                     platform::ReadFileBytes(run.styleSheet));
-        std::string dateFormat = GetDocProperty(document, "lxDateFormat");
-        if (dateFormat.empty())
-            dateFormat = platform::UserFormatSettings().LongDateFormat;
-        run.compileTime = FormatDateTime(dateFormat, platform::Now());
-        run.heading = GetDocProperty(document, "lxSeeAlsoTitle");
-        if (run.heading.empty())
-            run.heading = "See Also: ";
-        for (const auto& chapter : chapters)
-            ExportTopic(document, *chapter, chapters, run);
-        CreateHtmlTableOfContents(chapters);
-        CreateHtmlIndex(chapters);
-        std::string project = CreateHtmlProject(document, chapters, output, languageText,
-                                                run.options.IncludeFullTextSearch, run.options.IncludeTableOfContents,
-                                                run.options.IncludeKeywordIndex, extraFiles);
-        CompileFile(run.options.Compiler, project, run.options.OpenHelpAfterCompilation, output);
+        Finally([&] { ExportAll(document, chapters, run); },
+                [&] {
+                    DisposeList(chapters);
+                    application->SetScreenUpdating(true);
+                });
     });
+}
+
+void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TChapterList& chapters, RunValues& run)
+{
+    run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
+    if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet)) {
+        Message(*this, "Warning: The stylesheet \"" + run.styleSheet
+                           + "\" does not exist; the pages are compiled without it.");
+        run.styleSheet.clear();
+    }
+    if (!run.styleSheet.empty())
+        platform::WriteFileBytes(platform::JoinPath(WorkFolder, platform::ExtractFileName(run.styleSheet)),
+                                 platform::ReadFileBytes(run.styleSheet));
+    std::string dateFormat = GetDocProperty(document, "lxDateFormat");
+    if (dateFormat.empty())
+        dateFormat = platform::UserFormatSettings().LongDateFormat;
+    run.compileTime = FormatDateTime(dateFormat, platform::Now());
+    run.heading = GetDocProperty(document, "lxSeeAlsoTitle");
+    if (run.heading.empty())
+        run.heading = "See Also: ";
+    for (const auto& chapter : chapters)
+        ExportTopic(document, *chapter, chapters, run);
+    CreateHtmlTableOfContents(chapters);
+    CreateHtmlIndex(chapters);
+    TStringList extraFiles;
+    std::string project = CreateHtmlProject(document, chapters, run.options.OutputFile, run.languageText,
+                                            run.options.IncludeFullTextSearch, run.options.IncludeTableOfContents,
+                                            run.options.IncludeKeywordIndex, extraFiles);
+    CompileFile(run.options.Compiler, project, run.options.OpenHelpAfterCompilation, run.options.OutputFile);
 }
 
 } // namespace lorivex

@@ -72,6 +72,8 @@ public:
                      const std::string& outputFile);
     void CaptureThreadMessageCaptured(const std::string& line, bool& abort);
     void CaptureThreadCompilerCompleted(TCaptureExecuteThread& thread);
+    // Opens the help file, or removes what a failed compiler left.
+    void ReportCompilerResult(const TCaptureExecuteThread& thread);
     // Why the compiler's run gave no help file; empty when it gave one.
     std::string CompilerFailure(const TCaptureExecuteThread& thread) const;
 
@@ -87,6 +89,8 @@ private:
                             const std::string& heading, const TChapterList& chapters);
     void UpdateSeeAlsoPopup(const word::FieldPtr& field, const word::RangePtr& searchRange,
                             const std::string& heading, const TChapterList& chapters);
+    // Every page, the contents, index and project files, then the compiler.
+    void ExportAll(const word::DocumentPtr& document, const TChapterList& chapters, struct RunValues& run);
     void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const TChapterList& chapters,
                      const struct RunValues& run);
     void ExportPage(const word::DocumentPtr& document, const word::DocumentPtr& page, const TDocumentChapter& chapter,

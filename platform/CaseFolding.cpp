@@ -5,13 +5,10 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/CaseMapping.h"
 #include "platform/CodePages.h"
 
 namespace lorivex::platform {
-
-// The platform's own case mapping of one UTF-16 unit (posix/ and win32/).
-char16_t PlatformUpperChar16(char16_t c);
-char16_t PlatformLowerChar16(char16_t c);
 
 namespace {
 

@@ -148,13 +148,7 @@ std::string GetLorivexDir()
     return Guarded(UtilsUnit, "GetLorivexDir", [&] {
         using namespace platform;
         auto& registry = GetRegistry();
-        // A key that cannot be read is one this user may not open.
-        bool readable = false;
-        try {
-            readable = registry.KeyExists(RootKey::ClassesRoot, AddInServerKey());
-        } catch (const Exception&) {
-        }
-        if (!readable)
+        if (!registry.CanRead(RootKey::ClassesRoot, AddInServerKey()))
             throw Exception("Lorivex requires a higher permission than the current.");
         if (registry.GetValueKind(RootKey::ClassesRoot, AddInServerKey(), "") != ValueKind::String)
             return std::string();

@@ -6,12 +6,23 @@
 #include "TestSupport.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#ifdef _WIN32
 // Windows builds link with -municode, which makes wmain the entry point.
+int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv)
 #else
 int main(int argc, char** argv)
 #endif
 {
+#ifdef _WIN32
+    // Line ends as written: ctest reads the test list through a pipe.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     testing::InitGoogleTest(&argc, argv);
 #ifndef _WIN32
     lorivex::test::TempFolder config;

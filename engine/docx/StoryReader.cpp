@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/Base64.h"
 #include "engine/Utf.h"
 #include "engine/docx/Xml.h"
 
@@ -12,29 +13,6 @@ namespace {
 bool Is(const pugi::xml_node& node, const char* name)
 {
     return std::strcmp(node.name(), name) == 0;
-}
-
-std::u16string Base64DecodeUtf16(const std::u16string& text)
-{
-    static const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned buffer = 0;
-    int bits = 0;
-    for (char16_t c : text) {
-        auto at = c < 128 ? alphabet.find(char(c)) : std::string::npos;
-        if (at == std::string::npos)
-            continue;
-        buffer = (buffer << 6) | unsigned(at);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            bytes += char((buffer >> bits) & 0xFF);
-        }
-    }
-    std::u16string data;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        data += char16_t(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8));
-    return data;
 }
 
 } // namespace
@@ -234,7 +212,7 @@ void StoryReader::RunChild(const pugi::xml_node& child, uint32_t format)
         auto type = Attr(child, "w:fldCharType");
         if (type == u"begin") {
             FieldRecord field;
-            field.Data = Base64DecodeUtf16(Text(child.child("w:fldData")));
+            field.Data = Base64DecodeUtf16(child.child("w:fldData").child_value());
             pugi::xml_document copy;
             auto kept = copy.append_copy(child);
             kept.remove_attribute("w:fldCharType");

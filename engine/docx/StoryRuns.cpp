@@ -7,37 +7,15 @@
 #include "engine/Utf.h"
 #include "engine/docx/FormatWriter.h"
 #include "engine/docx/ObjectWriter.h"
+#include "base/Base64.h"
 #include "engine/docx/StoryWriter.h"
+
 #include "engine/docx/Xml.h"
 #include "engine/docx/XmlOut.h"
 
 namespace lorivex::engine::docx {
 
 namespace {
-
-// Field.Data is stored the way Word stores it: UTF-16LE bytes in base64.
-std::string Base64Utf16(const std::u16string& text)
-{
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    for (char16_t c : text) {
-        bytes += char(c & 0xFF);
-        bytes += char(c >> 8);
-    }
-    std::string out;
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned chunk = unsigned(uint8_t(bytes[i])) << 16;
-        if (i + 1 < bytes.size())
-            chunk |= unsigned(uint8_t(bytes[i + 1])) << 8;
-        if (i + 2 < bytes.size())
-            chunk |= unsigned(uint8_t(bytes[i + 2]));
-        out += alphabet[(chunk >> 18) & 63];
-        out += alphabet[(chunk >> 12) & 63];
-        out += i + 1 < bytes.size() ? alphabet[(chunk >> 6) & 63] : '=';
-        out += i + 2 < bytes.size() ? alphabet[chunk & 63] : '=';
-    }
-    return out;
-}
 
 } // namespace
 
@@ -201,7 +179,7 @@ std::string StoryWriter::FieldBegin(uint32_t ext) const
         }
     }
     if (field && !field->Data.empty())
-        children = "<w:fldData xml:space=\"preserve\">" + Base64Utf16(field->Data) + "</w:fldData>" + children;
+        children = "<w:fldData xml:space=\"preserve\">" + Base64EncodeUtf16(field->Data) + "</w:fldData>" + children;
     std::string open = "<w:fldChar w:fldCharType=\"begin\"" + attributes;
     return children.empty() ? open + "/>" : open + ">" + children + "</w:fldChar>";
 }

@@ -10,6 +10,29 @@ namespace {
 
 constexpr char16_t ErrorUnknownProperty[] = u"Error! Unknown document property name.";
 
+} // namespace
+
+FieldSpan LocateField(const StoryRef& story, long begin)
+{
+    auto field = FieldAt(story.Get().Text, begin);
+    if (!field)
+        Raise("The object has been deleted.");
+    return *field;
+}
+
+FieldRecord& FieldRecordOf(const StoryRef& story, long begin)
+{
+    auto& attr = story.Get().Attrs.at(size_t(begin));
+    if (!attr.Ext)
+        attr.Ext = story.Model->AddRecord(FieldRecord{});
+    auto* record = std::get_if<FieldRecord>(&story.Model->Record(attr.Ext));
+    if (!record)
+        Raise("The field's data is damaged.");
+    return *record;
+}
+
+namespace {
+
 class EngineField : public word::Field {
 public:
     EngineField(StoryRef story, SpanPtr begin) : story_(std::move(story)), begin_(std::move(begin)) {}
@@ -35,13 +58,7 @@ public:
     bool Update() override { return UpdateField(story_, Locate().Begin); }
 
 private:
-    FieldSpan Locate()
-    {
-        auto field = FieldAt(story_.Get().Text, begin_->Start);
-        if (!field)
-            Raise("The object has been deleted.");
-        return *field;
-    }
+    FieldSpan Locate() { return LocateField(story_, begin_->Start); }
 
     std::u16string CodeText()
     {
@@ -50,16 +67,7 @@ private:
         return text.substr(size_t(field.Begin + 1), size_t(field.Separator.value_or(field.End) - field.Begin - 1));
     }
 
-    FieldRecord& Record()
-    {
-        auto& attr = story_.Get().Attrs.at(size_t(Locate().Begin));
-        if (!attr.Ext)
-            attr.Ext = story_.Model->AddRecord(FieldRecord{});
-        auto* record = std::get_if<FieldRecord>(&story_.Model->Record(attr.Ext));
-        if (!record)
-            Raise("The field's data is damaged.");
-        return *record;
-    }
+    FieldRecord& Record() { return FieldRecordOf(story_, Locate().Begin); }
 
     StoryRef story_;
     SpanPtr begin_;

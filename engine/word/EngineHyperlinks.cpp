@@ -132,13 +132,7 @@ public:
 private:
     static bool TakesValue(const std::u16string& flag) { return flag == u"\\l" || flag == u"\\t" || flag == u"\\o"; }
 
-    FieldSpan Locate()
-    {
-        auto field = FieldAt(story_.Get().Text, begin_->Start);
-        if (!field)
-            Raise("The object has been deleted.");
-        return *field;
-    }
+    FieldSpan Locate() { return LocateField(story_, begin_->Start); }
 
     std::u16string Code()
     {
@@ -176,16 +170,7 @@ private:
         return {};
     }
 
-    FieldRecord& Record()
-    {
-        auto& attr = story_.Get().Attrs.at(size_t(Locate().Begin));
-        if (!attr.Ext)
-            attr.Ext = story_.Model->AddRecord(FieldRecord{});
-        auto* record = std::get_if<FieldRecord>(&story_.Model->Record(attr.Ext));
-        if (!record)
-            Raise("The field's data is damaged.");
-        return *record;
-    }
+    FieldRecord& Record() { return FieldRecordOf(story_, Locate().Begin); }
 
     StoryRef story_;
     SpanPtr begin_;

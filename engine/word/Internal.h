@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/DocumentModel.h"
+#include "engine/FieldScan.h"
 #include "services/word/Word.h"
 
 namespace lorivex::engine::wordimpl {
@@ -33,6 +34,10 @@ class EngineRange;
 EngineRange& Own(const word::RangePtr& range);
 
 word::RangePtr MakeRange(const StoryRef& story, long start, long end);
+// The field whose begin mark stands at begin; raises when it is gone.
+FieldSpan LocateField(const StoryRef& story, long begin);
+// The record of that field, made on first use.
+FieldRecord& FieldRecordOf(const StoryRef& story, long begin);
 word::FieldPtr MakeField(const StoryRef& story, long begin);
 word::FieldsPtr MakeFields(const StoryRef& story, SpanPtr scope);
 word::BookmarksPtr MakeBookmarks(const StoryRef& story, SpanPtr scope, bool wholeDocument);

@@ -11,6 +11,7 @@
 #include <wchar.h>
 
 #include "platform/CaseFolding.h"
+#include "platform/CaseMapping.h"
 #include "platform/CodePages.h"
 #include "platform/posix/LocaleEnvironment.h"
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Exception.h"
+#include "platform/CaseFolding.h"
 
 namespace lorivex::platform {
 
@@ -16,13 +17,10 @@ char AsciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
+// Key and value names compare as every name of the system does.
 bool NameLess(std::string_view a, std::string_view b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) {
-                                            return (unsigned char)AsciiLower(x) <
-                                                   (unsigned char)AsciiLower(y);
-                                        });
+    return AnsiCompareText(a, b) < 0;
 }
 
 bool IsBlank(char c)
@@ -187,24 +185,7 @@ void AppendKey(std::string& out, const HiveKey& key, const std::string& path, bo
 
 bool SameName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
-std::vector<std::string> SplitKeyPath(std::string_view key)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= key.size()) {
-        size_t end = key.find('\\', start);
-        if (end == std::string_view::npos)
-            end = key.size();
-        if (end > start)
-            parts.emplace_back(key.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
+    return AnsiSameText(a, b);
 }
 
 const HiveKey* HiveKey::Find(const std::vector<std::string>& path) const
@@ -317,7 +298,7 @@ HiveKey ParseHive(std::string_view text, const std::string& rootName,
         if (line.front() == '[') {
             if (line.back() != ']')
                 p.Fail("a key line does not end with ]");
-            std::vector<std::string> path = SplitKeyPath(line.substr(1, line.size() - 2));
+            std::vector<std::string> path = SplitKeyPath(std::string(line.substr(1, line.size() - 2)));
             if (path.empty() || !SameName(path.front(), rootName))
                 p.Fail("the key is not under " + rootName);
             path.erase(path.begin());

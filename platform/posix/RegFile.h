@@ -10,12 +10,9 @@
 
 namespace lorivex::platform {
 
-// ASCII letters only: the names are ANSI bytes, and a code page's own case
-// rules would make two processes with different locales disagree.
+// Names compare as every name of the system does: every letter of the ANSI
+// code page, in which the names are written, without regard to case.
 bool SameName(std::string_view a, std::string_view b);
-
-// "\Software\\Vantrell\" -> {"Software", "Vantrell"}.
-std::vector<std::string> SplitKeyPath(std::string_view key);
 
 struct HiveValue {
     std::string Name; // "" for the key's default value

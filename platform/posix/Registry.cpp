@@ -19,7 +19,8 @@
 
 #include "platform/posix/RegFile.h"
 #include "base/Exception.h"
-#include "base/Guarded.h"
+#include "platform/DurableFile.h"
+#include "platform/FileSystem.h"
 
 namespace lorivex::platform {
 
@@ -64,11 +65,6 @@ private:
     int fd_;
 };
 
-std::string Join(const std::string& folder, const std::string& name)
-{
-    return (!folder.empty() && folder.back() == '/') ? folder + name : folder + '/' + name;
-}
-
 std::string HomeFolder()
 {
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -94,12 +90,12 @@ HiveFiles Locate(RootKey root)
 {
     // The base directory rules say a relative XDG_CONFIG_HOME is to be ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::string base = (xdg && xdg[0] == '/') ? std::string(xdg) : Join(HomeFolder(), ".config");
+    std::string base = (xdg && xdg[0] == '/') ? std::string(xdg) : JoinPath(HomeFolder(), ".config");
     HiveFiles files;
     files.RootName = RootKeyName(root);
-    files.Folder = Join(base, "lorivex");
-    files.Hive = Join(files.Folder, files.RootName + ".reg");
-    files.Lock = Join(files.Folder, files.RootName + ".lock");
+    files.Folder = JoinPath(base, "lorivex");
+    files.Hive = JoinPath(files.Folder, files.RootName + ".reg");
+    files.Lock = JoinPath(files.Folder, files.RootName + ".lock");
     return files;
 }
 
@@ -182,61 +178,15 @@ HiveKey Load(const HiveFiles& files)
     return ParseHive(text, files.RootName, files.Hive);
 }
 
-// Removes the temporary file unless it became the hive.
-class TempFile {
-public:
-    explicit TempFile(std::string path) : path_(std::move(path)) {}
-    ~TempFile()
-    {
-        if (!path_.empty())
-            ::unlink(path_.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    void Keep() { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
 // Whoever looks at the hive sees the old file or the new one, whole, even
-// after a crash: the new text goes to a file beside it, reaches the disk, and
-// only then takes the hive's name.
+// after a crash.
 void Save(const HiveFiles& files, const std::string& text)
 {
-    std::string tempPath = files.Hive + ".XXXXXX";
-    FileDescriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (!temp)
-        throw EHiveWrite(CannotWrite(files, ErrorText(errno)));
-    TempFile cleanup(tempPath);
-
-    // A person may have opened the hive to other readers; keep that.
-    struct stat old {};
-    if (::stat(files.Hive.c_str(), &old) == 0)
-        ::fchmod(temp.Get(), old.st_mode & 07777);
-
-    for (size_t done = 0; done < text.size();) {
-        ssize_t count = ::write(temp.Get(), text.data() + done, text.size() - done);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            throw EHiveWrite(CannotWrite(files, ErrorText(errno)));
-        }
-        done += size_t(count);
+    try {
+        ReplaceFileDurably(files.Hive, text);
+    } catch (const Exception& e) {
+        throw EHiveWrite(e.Message());
     }
-    if (::fsync(temp.Get()) != 0)
-        throw EHiveWrite(CannotWrite(files, ErrorText(errno)));
-    if (int err = temp.Close())
-        throw EHiveWrite(CannotWrite(files, ErrorText(err)));
-    if (::rename(tempPath.c_str(), files.Hive.c_str()) != 0)
-        throw EHiveWrite(CannotWrite(files, ErrorText(errno)));
-    cleanup.Keep();
-
-    // Makes the rename itself durable; a file system that cannot sync a
-    // folder has still renamed, so a failure here changes nothing.
-    FileDescriptor folder(::open(files.Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder)
-        ::fsync(folder.Get());
 }
 
 // A writer killed between creating its temporary file and renaming it leaves
@@ -251,7 +201,7 @@ void RemoveLeftovers(const HiveFiles& files)
     while (const dirent* entry = ::readdir(folder.get())) {
         std::string_view name = entry->d_name;
         if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix)
-            ::unlink(Join(files.Folder, std::string(name)).c_str());
+            ::unlink(JoinPath(files.Folder, std::string(name)).c_str());
     }
 }
 
@@ -291,203 +241,108 @@ std::vector<std::string> PathToWrite(const std::string& key)
     return path;
 }
 
-std::string KeyText(RootKey root, const std::vector<std::string>& path)
-{
-    std::string text = RootKeyName(root);
-    for (const std::string& part : path)
-        text += "\\" + part;
-    return text;
-}
-
-std::string ValueText(RootKey root, const std::vector<std::string>& path, const std::string& name)
-{
-    return (name.empty() ? std::string("The default value") : "The registry value \"" + name + "\"") +
-           " of " + KeyText(root, path);
-}
-
-const HiveValue& ValueToRead(const HiveKey& hive, RootKey root, const std::vector<std::string>& path,
-                             const std::string& name, ValueKind kind)
-{
-    const HiveKey* key = hive.Find(path);
-    const HiveValue* value = key ? key->FindValue(name) : nullptr;
-    if (!value)
-        throw Exception(ValueText(root, path, name) + " does not exist");
-    if (value->Kind != kind)
-        throw Exception(ValueText(root, path, name) +
-                        (kind == ValueKind::String ? " is a number, not a string"
-                                                   : " is a string, not a number (DWORD)"));
-    return *value;
-}
-
-class PosixRegistry final : public Registry, public TObject {
-public:
-    bool KeyExists(RootKey root, const std::string& key) override
+class PosixRegistry final : public Registry {
+protected:
+    bool DoKeyExists(RootKey root, const std::string& key) override
     {
-        return Guard("KeyExists", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                return hive.Find(SplitKeyPath(key)) != nullptr;
-            });
-        });
+        return Inspect(root, [&](const HiveKey& hive) { return hive.Find(SplitKeyPath(key)) != nullptr; });
     }
 
-    bool CreateKey(RootKey root, const std::string& key) override
+    bool DoCanRead(RootKey root, const std::string& key) override
     {
-        return Guard("CreateKey", [&] {
-            std::vector<std::string> path = PathToWrite(key);
-            if (Inspect(root, [&](const HiveKey& hive) { return hive.Find(path) != nullptr; }))
-                return true;
-            try {
-                Modify(root, [&](HiveKey& hive) {
-                    if (hive.Find(path))
-                        return false;
-                    hive.Create(path);
-                    return true;
-                });
-                return true;
-            } catch (const EHiveWrite&) {
-                return false;
-            }
-        });
+        try {
+            return DoKeyExists(root, key);
+        } catch (const Exception&) {
+            return false; // a hive that cannot be read
+        }
     }
 
-    bool DeleteKey(RootKey root, const std::string& key) override
+    bool DoCreateKey(RootKey root, const std::string& key) override
     {
-        return Guard("DeleteKey", [&] {
-            std::vector<std::string> path = SplitKeyPath(key);
-            if (path.empty())
-                throw Exception("The root key " + RootKeyName(root) + " cannot be deleted");
-            // Deleting what is not there must not need a writable folder.
-            if (!Inspect(root, [&](const HiveKey& hive) { return hive.Find(path) != nullptr; }))
-                return false;
-            return Modify(root, [&](HiveKey& hive) { return hive.Remove(path); });
-        });
-    }
-
-    std::vector<std::string> GetKeyNames(RootKey root, const std::string& key) override
-    {
-        return Guard("GetKeyNames", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                std::vector<std::string> names;
-                if (const HiveKey* found = hive.Find(SplitKeyPath(key)))
-                    for (const HiveKey& sub : found->SubKeys())
-                        names.push_back(sub.Name());
-                return names;
-            });
-        });
-    }
-
-    std::vector<std::string> GetValueNames(RootKey root, const std::string& key) override
-    {
-        return Guard("GetValueNames", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                std::vector<std::string> names;
-                if (const HiveKey* found = hive.Find(SplitKeyPath(key)))
-                    for (const HiveValue& value : found->Values())
-                        names.push_back(value.Name);
-                return names;
-            });
-        });
-    }
-
-    ValueKind GetValueKind(RootKey root, const std::string& key, const std::string& name) override
-    {
-        return Guard("GetValueKind", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                const HiveKey* found = hive.Find(SplitKeyPath(key));
-                const HiveValue* value = found ? found->FindValue(name) : nullptr;
-                return value ? value->Kind : ValueKind::None;
-            });
-        });
-    }
-
-    std::string ReadString(RootKey root, const std::string& key, const std::string& name) override
-    {
-        return Guard("ReadString", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                return ValueToRead(hive, root, SplitKeyPath(key), name, ValueKind::String).Text;
-            });
-        });
-    }
-
-    uint32_t ReadDWord(RootKey root, const std::string& key, const std::string& name) override
-    {
-        return Guard("ReadDWord", [&] {
-            return Inspect(root, [&](const HiveKey& hive) {
-                return ValueToRead(hive, root, SplitKeyPath(key), name, ValueKind::DWord).DWord;
-            });
-        });
-    }
-
-    void WriteString(RootKey root, const std::string& key, const std::string& name,
-                     const std::string& value) override
-    {
-        Guard("WriteString", [&] {
-            HiveValue entry{name, ValueKind::String, value, 0};
-            Write(root, key, std::move(entry));
-        });
-    }
-
-    void WriteDWord(RootKey root, const std::string& key, const std::string& name,
-                    uint32_t value) override
-    {
-        Guard("WriteDWord", [&] {
-            HiveValue entry{name, ValueKind::DWord, std::string(), value};
-            Write(root, key, std::move(entry));
-        });
-    }
-
-    void WriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
-    {
-        Guard("WriteValues", [&] {
-            std::vector<std::string> path = PathToWrite(key);
+        std::vector<std::string> path = PathToWrite(key);
+        if (Inspect(root, [&](const HiveKey& hive) { return hive.Find(path) != nullptr; }))
+            return true;
+        try {
             Modify(root, [&](HiveKey& hive) {
-                HiveKey& target = hive.Create(path);
-                for (const auto& value : values)
-                    target.SetValue(HiveValue{value.Name, value.Kind, value.Text, value.Number});
+                if (hive.Find(path))
+                    return false;
+                hive.Create(path);
                 return true;
             });
-        });
+            return true;
+        } catch (const EHiveWrite&) {
+            return false;
+        }
     }
 
-    bool DeleteValue(RootKey root, const std::string& key, const std::string& name) override
+    bool DoDeleteKey(RootKey root, const std::string& key) override
     {
-        return Guard("DeleteValue", [&] {
-            std::vector<std::string> path = SplitKeyPath(key);
-            auto has = [&](const HiveKey& hive) {
-                const HiveKey* found = hive.Find(path);
-                return found && found->FindValue(name);
-            };
-            if (!Inspect(root, has))
-                return false;
-            return Modify(root, [&](HiveKey& hive) {
-                HiveKey* found = hive.Find(path);
-                return found && found->RemoveValue(name);
-            });
+        std::vector<std::string> path = SplitKeyPath(key);
+        // Deleting what is not there must not need a writable folder.
+        if (!Inspect(root, [&](const HiveKey& hive) { return hive.Find(path) != nullptr; }))
+            return false;
+        return Modify(root, [&](HiveKey& hive) { return hive.Remove(path); });
+    }
+
+    std::vector<std::string> DoGetKeyNames(RootKey root, const std::string& key) override
+    {
+        return Inspect(root, [&](const HiveKey& hive) {
+            std::vector<std::string> names;
+            if (const HiveKey* found = hive.Find(SplitKeyPath(key)))
+                for (const HiveKey& sub : found->SubKeys())
+                    names.push_back(sub.Name());
+            return names;
         });
     }
 
-private:
-    static void Write(RootKey root, const std::string& key, HiveValue value)
+    std::vector<std::string> DoGetValueNames(RootKey root, const std::string& key) override
+    {
+        return Inspect(root, [&](const HiveKey& hive) {
+            std::vector<std::string> names;
+            if (const HiveKey* found = hive.Find(SplitKeyPath(key)))
+                for (const HiveValue& value : found->Values())
+                    names.push_back(value.Name);
+            return names;
+        });
+    }
+
+    StoredValue DoReadValue(RootKey root, const std::string& key, const std::string& name) override
+    {
+        return Inspect(root, [&](const HiveKey& hive) {
+            const HiveKey* found = hive.Find(SplitKeyPath(key));
+            const HiveValue* value = found ? found->FindValue(name) : nullptr;
+            return value ? StoredValue{value->Kind, false, value->Text, value->DWord} : StoredValue{};
+        });
+    }
+
+    void DoWriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
     {
         std::vector<std::string> path = PathToWrite(key);
         Modify(root, [&](HiveKey& hive) {
-            hive.Create(path).SetValue(std::move(value));
+            HiveKey& target = hive.Create(path);
+            for (const auto& value : values)
+                target.SetValue(HiveValue{value.Name, value.Kind, value.Text, value.Number});
             return true;
+        });
+    }
+
+    bool DoDeleteValue(RootKey root, const std::string& key, const std::string& name) override
+    {
+        std::vector<std::string> path = SplitKeyPath(key);
+        auto has = [&](const HiveKey& hive) {
+            const HiveKey* found = hive.Find(path);
+            return found && found->FindValue(name);
+        };
+        if (!Inspect(root, has))
+            return false;
+        return Modify(root, [&](HiveKey& hive) {
+            HiveKey* found = hive.Find(path);
+            return found && found->RemoveValue(name);
         });
     }
 };
 
 } // namespace
-
-std::string RootKeyName(RootKey root)
-{
-    switch (root) {
-    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
-    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case RootKey::ClassesRoot: return "HKEY_CLASSES_ROOT";
-    }
-    return "HKEY_UNKNOWN_ROOT";
-}
 
 Registry& GetRegistry()
 {

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 #include <fcntl.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/PathSearch.h"
 
 namespace lorivex::platform {
 
@@ -19,15 +19,7 @@ std::string FindOpener()
 {
     if (const char* own = std::getenv("LORIVEX_OPEN_COMMAND"); own && *own)
         return own;
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "/usr/bin:/bin");
-    std::string folder;
-    while (std::getline(folders, folder, ':')) {
-        std::string candidate = folder + "/xdg-open";
-        if (!folder.empty() && access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return {};
+    return AnsiToUtf8(posix::FindOnPath("xdg-open"));
 }
 
 } // namespace

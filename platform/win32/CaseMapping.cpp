@@ -1,5 +1,6 @@
 // Case and collation as Windows has them for the user's locale.
 #include "platform/CaseFolding.h"
+#include "platform/CaseMapping.h"
 #include "platform/win32/Win32Api.h"
 
 namespace lorivex::platform {

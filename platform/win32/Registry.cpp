@@ -53,16 +53,6 @@ UniqueRegKey CreateOrOpenKey(RootKey root, const std::string& key, REGSAM access
     return UniqueRegKey(*status == ERROR_SUCCESS ? handle : nullptr);
 }
 
-std::string Describe(RootKey root, const std::string& key, const std::string& name)
-{
-    std::string path = RootKeyName(root);
-    std::wstring sub = SubKey(key);
-    if (!sub.empty())
-        path += "\\" + Narrow(sub);
-    return "registry value \"" + (name.empty() ? std::string("(Default)") : name) + "\" of key \"" +
-           path + "\"";
-}
-
 struct RawValue {
     DWORD Type = REG_NONE;
     std::string Data;
@@ -97,8 +87,8 @@ bool IsString(DWORD type)
 }
 
 class Win32Registry : public Registry {
-public:
-    bool KeyExists(RootKey root, const std::string& key) override
+protected:
+    bool DoKeyExists(RootKey root, const std::string& key) override
     {
         LSTATUS status = ERROR_SUCCESS;
         OpenKey(root, key, KEY_READ, &status);
@@ -106,22 +96,25 @@ public:
         return status == ERROR_SUCCESS || status == ERROR_ACCESS_DENIED;
     }
 
-    bool CreateKey(RootKey root, const std::string& key) override
+    bool DoCanRead(RootKey root, const std::string& key) override
+    {
+        return OpenKey(root, key, KEY_READ) != nullptr;
+    }
+
+    bool DoCreateKey(RootKey root, const std::string& key) override
     {
         LSTATUS status = ERROR_SUCCESS;
         return CreateOrOpenKey(root, key, KEY_WRITE, &status) != nullptr;
     }
 
-    bool DeleteKey(RootKey root, const std::string& key) override
+    bool DoDeleteKey(RootKey root, const std::string& key) override
     {
-        std::wstring sub = SubKey(key);
-        // Never the whole root, whatever the caller computed.
-        if (sub.empty() || !KeyExists(root, key))
+        if (!DoKeyExists(root, key))
             return false;
-        return RegDeleteTreeW(RootHandle(root), sub.c_str()) == ERROR_SUCCESS;
+        return RegDeleteTreeW(RootHandle(root), SubKey(key).c_str()) == ERROR_SUCCESS;
     }
 
-    std::vector<std::string> GetKeyNames(RootKey root, const std::string& key) override
+    std::vector<std::string> DoGetKeyNames(RootKey root, const std::string& key) override
     {
         std::vector<std::string> names;
         UniqueRegKey handle = OpenKey(root, key, KEY_READ);
@@ -139,7 +132,7 @@ public:
         return names;
     }
 
-    std::vector<std::string> GetValueNames(RootKey root, const std::string& key) override
+    std::vector<std::string> DoGetValueNames(RootKey root, const std::string& key) override
     {
         std::vector<std::string> names;
         UniqueRegKey handle = OpenKey(root, key, KEY_READ);
@@ -157,73 +150,46 @@ public:
         return names;
     }
 
-    ValueKind GetValueKind(RootKey root, const std::string& key, const std::string& name) override
+    StoredValue DoReadValue(RootKey root, const std::string& key, const std::string& name) override
     {
         auto value = Query(root, key, name);
+        StoredValue stored;
         if (!value)
-            return ValueKind::None;
-        if (IsString(value->Type))
-            return ValueKind::String;
-        if (value->Type == REG_DWORD)
-            return ValueKind::DWord;
-        return ValueKind::None; // binary and multi-string values are not ours
-    }
-
-    std::string ReadString(RootKey root, const std::string& key, const std::string& name) override
-    {
-        auto value = Query(root, key, name);
-        if (!value)
-            throw Exception("The " + Describe(root, key, name) + " does not exist");
-        if (!IsString(value->Type))
-            throw Exception("The " + Describe(root, key, name) + " is not a string");
-        std::wstring text(value->Data.size() / sizeof(wchar_t), L'\0');
-        std::memcpy(text.data(), value->Data.data(), text.size() * sizeof(wchar_t));
-        // Other programs store strings with, without or with several
-        // terminators; the text ends at the first one.
-        if (size_t end = text.find(L'\0'); end != std::wstring::npos)
-            text.resize(end);
-        return Narrow(text);
-    }
-
-    uint32_t ReadDWord(RootKey root, const std::string& key, const std::string& name) override
-    {
-        auto value = Query(root, key, name);
-        if (!value)
-            throw Exception("The " + Describe(root, key, name) + " does not exist");
-        if (value->Type != REG_DWORD || value->Data.size() != sizeof(uint32_t))
-            throw Exception("The " + Describe(root, key, name) + " is not a DWORD");
-        uint32_t result = 0;
-        std::memcpy(&result, value->Data.data(), sizeof result);
-        return result;
-    }
-
-    void WriteString(RootKey root, const std::string& key, const std::string& name,
-                     const std::string& value) override
-    {
-        std::wstring text = Widen(value);
-        Write(root, key, name, REG_SZ, text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t)));
-    }
-
-    void WriteDWord(RootKey root, const std::string& key, const std::string& name,
-                    uint32_t value) override
-    {
-        DWORD data = value;
-        Write(root, key, name, REG_DWORD, &data, sizeof data);
+            return stored;
+        if (IsString(value->Type)) {
+            std::wstring text(value->Data.size() / sizeof(wchar_t), L'\0');
+            std::memcpy(text.data(), value->Data.data(), text.size() * sizeof(wchar_t));
+            // Other programs store strings with, without or with several
+            // terminators; the text ends at the first one.
+            if (size_t end = text.find(L'\0'); end != std::wstring::npos)
+                text.resize(end);
+            stored.Kind = ValueKind::String;
+            stored.Text = Narrow(text);
+        } else if (value->Type == REG_DWORD && value->Data.size() == sizeof(uint32_t)) {
+            stored.Kind = ValueKind::DWord;
+            std::memcpy(&stored.Number, value->Data.data(), sizeof stored.Number);
+        } else {
+            stored.Foreign = true; // binary and multi-string values are not ours
+        }
+        return stored;
     }
 
     // The system registry has no transaction for a set of values; each one
     // is written on its own, as any Windows program writes them.
-    void WriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
+    void DoWriteValues(RootKey root, const std::string& key, const std::vector<RegistryValue>& values) override
     {
         for (const auto& value : values) {
-            if (value.Kind == ValueKind::DWord)
-                WriteDWord(root, key, value.Name, value.Number);
-            else
-                WriteString(root, key, value.Name, value.Text);
+            if (value.Kind == ValueKind::DWord) {
+                DWORD data = value.Number;
+                Write(root, key, value.Name, REG_DWORD, &data, sizeof data);
+            } else {
+                std::wstring text = Widen(value.Text);
+                Write(root, key, value.Name, REG_SZ, text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t)));
+            }
         }
     }
 
-    bool DeleteValue(RootKey root, const std::string& key, const std::string& name) override
+    bool DoDeleteValue(RootKey root, const std::string& key, const std::string& name) override
     {
         UniqueRegKey handle = OpenKey(root, key, KEY_SET_VALUE);
         if (!handle)
@@ -241,8 +207,8 @@ private:
             status = RegSetValueExW(handle.get(), Widen(name).c_str(), 0, type,
                                     static_cast<const BYTE*>(data), size);
         if (status != ERROR_SUCCESS)
-            throw Exception("Cannot write the " + Describe(root, key, name) + ": " +
-                            win32::SystemErrorText(DWORD(status)));
+            throw Exception("Cannot write " + (name.empty() ? std::string("the default value") : "the value \"" + name + "\"")
+                            + " of " + KeyPathText(root, key) + ": " + win32::SystemErrorText(DWORD(status)));
     }
 };
 
@@ -252,16 +218,6 @@ Registry& GetRegistry()
 {
     static Win32Registry registry;
     return registry;
-}
-
-std::string RootKeyName(RootKey root)
-{
-    switch (root) {
-    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
-    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case RootKey::ClassesRoot: return "HKEY_CLASSES_ROOT";
-    }
-    return {};
 }
 
 } // namespace lorivex::platform

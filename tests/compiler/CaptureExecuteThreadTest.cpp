@@ -98,7 +98,7 @@ TEST(CaptureExecuteThread, AFailingCallbackIsReportedAndCompletionStillRuns)
         throw Exception("the window is gone");
     };
     thread->OnError = [&](const std::exception& failure) { events.push_back(std::string("error:") + failure.what()); };
-    thread->OnCompleted = [&](TCaptureExecuteThread& t) {
+    thread->OnCompleted = [&](TCaptureExecuteThread&) {
         events.push_back("completed");
         throw std::runtime_error("completion broke too");
     };

@@ -3,6 +3,8 @@
 // paragraphs, headings and complex fields as Word writes them.
 #include <string>
 
+#include "base/Base64.h"
+
 namespace lorivex::test::xml {
 
 inline std::string Escape(const std::string& text)
@@ -40,25 +42,7 @@ inline std::string Heading(int level, const std::string& runs)
 // Field data as Word keeps it in the package: base64 of the UTF-16LE text.
 inline std::string FieldData(const std::string& ascii)
 {
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    for (char c : ascii) {
-        bytes += c;
-        bytes += '\0';
-    }
-    std::string out;
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        unsigned n = unsigned(static_cast<unsigned char>(bytes[i])) << 16;
-        if (i + 1 < bytes.size())
-            n |= unsigned(static_cast<unsigned char>(bytes[i + 1])) << 8;
-        if (i + 2 < bytes.size())
-            n |= unsigned(static_cast<unsigned char>(bytes[i + 2]));
-        out += alphabet[(n >> 18) & 63];
-        out += alphabet[(n >> 12) & 63];
-        out += i + 1 < bytes.size() ? alphabet[(n >> 6) & 63] : '=';
-        out += i + 2 < bytes.size() ? alphabet[n & 63] : '=';
-    }
-    return out;
+    return Base64EncodeUtf16(std::u16string(ascii.begin(), ascii.end()));
 }
 
 // A complex field: begin (with its data), code, separator, result, end.
