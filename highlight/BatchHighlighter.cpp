@@ -136,10 +136,16 @@ private:
         }
         if (c == u'@' || c == u'(' || IsSeparator(c)) {
             std::size_t end = s_.SkipWhile(s_.Pos() + 1, [](char16_t ch) { return IsSeparator(ch); });
+            if (end - s_.Pos() >= 2 && s_.At(end - 1) == u'&' && s_.At(end - 2) == u'>' && IsDigit(s_.At(end)))
+                ++end; // >&1: the handle belongs to the redirection
             s_.EmitTo(TTokenKind::Operator, end);
-            command_ = c != u'>' && c != u'<';
+            // A command follows a separator or a block's opening, but not
+            // the opening of a for loop's set.
+            command_ = c != u'>' && c != u'<' && !(c == u'(' && afterIn_);
+            afterIn_ = false;
             return;
         }
+        afterIn_ = false;
         if (IsDigit(c) && IsSeparator(s_.Peek(1))) { // 2>&1
             s_.Emit(TTokenKind::Operator, 1);
             return;
@@ -185,6 +191,7 @@ private:
         s_.EmitTo(TTokenKind::Keyword, end);
         // What follows these is a command of its own.
         command_ = Is(word, u"do") || Is(word, u"else");
+        afterIn_ = Is(word, u"in");
         if (Is(word, u"set"))
             Assignment();
     }
@@ -235,6 +242,7 @@ private:
 
     TLineScanner& s_;
     bool command_ = true;
+    bool afterIn_ = false;
 };
 
 } // namespace
