@@ -77,7 +77,7 @@ private:
                   directive ? ParenDirective : ParenComment);
         } else if (s_.LookingAt(u"//")) {
             s_.EmitRest(TTokenKind::Comment);
-        } else if (c == u'\'' || (c == u'#' && (IsDigit(s_.Peek(1)) || s_.Peek(1) == u'$'))) {
+        } else if (c == u'\'' || (c == u'#' && (IsDigit(s_.Peek(1)) || (s_.Peek(1) == u'$' && IsHexDigit(s_.Peek(2)))))) {
             StringPieces();
         } else if (c == u'$' && IsHexDigit(s_.Peek(1))) {
             s_.EmitTo(TTokenKind::Number, s_.SkipWhile(s_.Pos() + 1, IsHexDigit));
