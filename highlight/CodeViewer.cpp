@@ -115,7 +115,7 @@ void TCodeViewer::DeleteLine(int index)
     Changed();
 }
 
-void TCodeViewer::SetHighlighter(THighlighter* highlighter)
+void TCodeViewer::SetHighlighter(const THighlighter* highlighter)
 {
     highlighter_ = highlighter;
     std::fill(states_.begin(), states_.end(), TLineState{});

@@ -30,9 +30,9 @@ public:
     void InsertLine(int index, std::u16string text);
     void DeleteLine(int index);
 
-    THighlighter* Highlighter() const { return highlighter_; }
+    const THighlighter* Highlighter() const { return highlighter_; }
     // Not owned; nullptr shows the text plainly.
-    void SetHighlighter(THighlighter* highlighter);
+    void SetHighlighter(const THighlighter* highlighter);
 
     // The index of the first line shown (0 is the first line).
     int TopLine() const { return topLine_; }
@@ -64,7 +64,7 @@ private:
     // up to date.
     std::vector<TLineState> states_{1};
     std::size_t known_ = 1;
-    THighlighter* highlighter_ = nullptr;
+    const THighlighter* highlighter_ = nullptr;
     int topLine_ = 0;
     long linesScanned_ = 0;
 };

@@ -28,9 +28,9 @@ public:
     ui::TFont Font;
     std::string Title = "Untitled"; // the document's title, ANSI text
 
-    THighlighter* Highlighter() const { return highlighter_; }
+    const THighlighter* Highlighter() const { return highlighter_; }
     // Not owned; nullptr writes the lines as plain text.
-    void SetHighlighter(THighlighter* highlighter) { highlighter_ = highlighter; }
+    void SetHighlighter(const THighlighter* highlighter) { highlighter_ = highlighter; }
 
     void ExportAll(const std::vector<std::u16string>& lines);
     // From START to the end of the lines.
@@ -42,7 +42,7 @@ public:
     void CopyToClipboard() const;
 
 private:
-    THighlighter* highlighter_ = nullptr;
+    const THighlighter* highlighter_ = nullptr;
     std::string rtf_;
 };
 
