@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "highlight/CppHighlighter.h"
+#include "highlight/Highlighters.h"
 #include "highlight/RtfExporter.h"
 #include "highlight/SourceText.h"
+#include "platform/CodePages.h"
 
 namespace {
 
@@ -92,5 +94,30 @@ int main(int argc, char** argv)
         std::printf("%4.1f %8zu %7.3fs %7.3fs %7.3fs  (%5.1f MiB)  %7.3fs   [%zu tokens]\n", mib, lines.size(), read,
                     scan, rtf, double(exporter.Rtf().size()) / (1024 * 1024), (scan + rtf) / mib, count);
     }
+
+    // Single long lines of what makes scanners look ahead without finding
+    // an end: each language must stay linear on them too.
+    const std::u16string patterns[] = {u"=/[", u"(/ ", u"'", u"${", u"a b ", u"%x ", u"<?", u"{$", u"\"\\", u"#"};
+    double worst = 0, next = 0;
+    std::string worstWhat;
+    for (const auto& h : CreateHighlighters())
+        for (const auto& pattern : patterns) {
+            std::u16string line;
+            while (line.size() < 256 * 1024)
+                line += pattern;
+            auto start = Clock::now();
+            TLineState state;
+            std::vector<TToken> tokens;
+            h->ScanLine(line, state, tokens);
+            const double seconds = Seconds(start);
+            if (seconds > worst) {
+                next = worst;
+                worst = seconds;
+                worstWhat = h->DisplayName() + " on " + platform::Utf16ToUtf8(pattern);
+            } else if (seconds > next) {
+                next = seconds;
+            }
+        }
+    std::printf("slowest 256 KiB pathological line: %.3fs (%s), the next %.3fs\n", worst, worstWhat.c_str(), next);
     return 0;
 }

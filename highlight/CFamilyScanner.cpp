@@ -569,16 +569,28 @@ private:
         s_.EmitRest(TTokenKind::String);
     }
 
-    // A slash where an operand is due: a regular expression when the line
-    // holds its closing slash (outside a [class]), else plain division.
+    // A slash where an operand is due: a regular expression when its
+    // closing slash (outside a [class]) follows on the line, else plain
+    // division. A class opened after the line's last ']' never closes, so
+    // nothing after it can end the pattern; and no pattern is longer than
+    // MaxRegex. Both keep a line full of slashes that never close linear.
     bool Regex()
     {
+        constexpr std::size_t MaxRegex = 1024;
+        if (!lastBracketKnown_) {
+            std::size_t last = s_.Line().substr(0, s_.End()).rfind(u']');
+            lastBracket_ = last == std::u16string_view::npos ? 0 : last + 1;
+            lastBracketKnown_ = true;
+        }
         bool inClass = false;
-        for (std::size_t i = s_.Pos() + 1; i < s_.End(); ++i) {
+        const std::size_t end = std::min(s_.End(), s_.Pos() + MaxRegex);
+        for (std::size_t i = s_.Pos() + 1; i < end; ++i) {
             const char16_t ch = s_.At(i);
             if (ch == u'\\') {
                 ++i;
             } else if (ch == u'[') {
+                if (i >= lastBracket_)
+                    return false;
                 inClass = true;
             } else if (ch == u']') {
                 inClass = false;
@@ -595,6 +607,8 @@ private:
     TLineScanner& s_;
     TScanState& state_;
     bool operand_;
+    bool lastBracketKnown_ = false;
+    std::size_t lastBracket_ = 0; // just past the line's last ']'
 };
 
 } // namespace

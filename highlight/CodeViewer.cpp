@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "highlight/SourceText.h"
 #include "platform/CodePages.h"
 
 namespace lorivex {
@@ -38,6 +39,11 @@ void TCodeViewer::SetLines(std::vector<std::u16string> lines)
     linesScanned_ = 0;
     topLine_ = 0;
     Changed();
+}
+
+void TCodeViewer::SetText(std::u16string_view text)
+{
+    SetLines(SplitLines(text));
 }
 
 TLineState TCodeViewer::ScanFrom(std::size_t index, std::vector<TToken>& tokens)

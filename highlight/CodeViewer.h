@@ -26,6 +26,8 @@ public:
     int LineCount() const { return int(lines_.size()); }
     const std::vector<std::u16string>& Lines() const { return lines_; }
     void SetLines(std::vector<std::u16string> lines);
+    // Text with CR LF, LF or CR line ends, as the clipboard holds it.
+    void SetText(std::u16string_view text);
     void SetLine(int index, std::u16string text);
     void InsertLine(int index, std::u16string text);
     void DeleteLine(int index);

@@ -139,17 +139,19 @@ private:
     }
 
     // Inside a rule a name before "{" is a nested rule's selector; before
-    // ":" it is a property.
-    bool NestedRuleAhead() const
+    // ":" it is a property. The answer holds up to the brace or semicolon
+    // that gave it, so the line is searched once however many words lie
+    // before that.
+    bool NestedRuleAhead()
     {
-        for (std::size_t i = s_.Pos(); i < s_.End(); ++i) {
-            const char16_t ch = s_.At(i);
-            if (ch == u'{')
-                return true;
-            if (ch == u';' || ch == u'}')
-                return false;
-        }
-        return false;
+        if (s_.Pos() < aheadUntil_)
+            return nestedAhead_;
+        std::size_t i = s_.Pos();
+        while (i < s_.End() && s_.At(i) != u'{' && s_.At(i) != u';' && s_.At(i) != u'}')
+            ++i;
+        aheadUntil_ = i;
+        nestedAhead_ = s_.At(i) == u'{';
+        return nestedAhead_;
     }
 
     void DeclarationToken()
@@ -255,6 +257,8 @@ private:
 
     TLineScanner& s_;
     TScanState& state_;
+    std::size_t aheadUntil_ = 0;
+    bool nestedAhead_ = false;
 };
 
 } // namespace

@@ -202,10 +202,9 @@ private:
         while (s_.At(i) == u'$' && i < end)
             ++i; // $$ref, @$ref
         if (s_.At(i) == u'{') {
-            std::size_t close = s_.Find(u"}", i);
             std::size_t nameEnd = s_.IdentifierEnd(i + 1);
-            if (close < end && nameEnd == close && close > i + 1)
-                return close + 1 - at;
+            if (nameEnd < end && s_.At(nameEnd) == u'}' && nameEnd > i + 1)
+                return nameEnd + 1 - at;
             return i - at; // the sigil of ${ expression }
         }
         if (IsDigit(s_.At(i)))

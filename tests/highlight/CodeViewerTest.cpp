@@ -149,7 +149,7 @@ TEST(CodeViewer, EditsGiveTheTokensOfAFreshScan)
 TEST(CodeViewer, EditsOutsideTheLinesAreRefused)
 {
     TCodeViewer viewer;
-    viewer.SetLines(Lines({"a", "b"}));
+    viewer.SetText(u"a\r\nb\r\n");
     EXPECT_THROW(viewer.SetLine(2, u"c"), Exception);
     EXPECT_THROW(viewer.DeleteLine(-1), Exception);
     EXPECT_THROW(viewer.InsertLine(3, u"c"), Exception);
