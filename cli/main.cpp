@@ -12,6 +12,8 @@ int RunInfo(const std::vector<std::string>& args);
 int RunInspect(const std::vector<std::string>& args);
 int RunCompile(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunHighlight(const std::vector<std::string>& args);
+std::string HighlightUsage();
 
 const std::vector<Command>& Commands()
 {
@@ -79,6 +81,8 @@ const std::vector<Command>& Commands()
          "  --format filtered  clean HTML 4 (the default)\n"
          "  --format html      Word's own HTML, as Word 2000 and 2002 save topics\n",
          RunConvert},
+        {"highlight", "Print a source file syntax-highlighted, as Paste Code colours it",
+         HighlightUsage(), RunHighlight},
     };
     return commands;
 }
