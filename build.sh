@@ -9,7 +9,7 @@ here=$(pwd)
 jobs=${LORIVEX_JOBS:-2}
 
 packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-dev libgif-dev
-                 fp-utils p7zip-full locales-all zip unzip)
+                 fp-utils p7zip-full locales-all libreoffice-writer-nogui zip unzip)
 # "wine" is the package of the wine command; wine64 alone lacks it.
 # dpkg-dev unpacks the library sources the Windows build cross-compiles.
 packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb

@@ -16,6 +16,15 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
+// The commands' handlers, one file each.
+int RunInfo(const std::vector<std::string>& args);
+int RunInspect(const std::vector<std::string>& args);
+int RunCompile(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
+int RunHighlight(const std::vector<std::string>& args);
+std::string HighlightUsage();
+
+
 // Registers the add-in's install location in the user's registry when it is
 // missing or stale, as an installer would, so that the templates, symbols
 // and version beside this program are found.

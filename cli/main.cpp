@@ -8,12 +8,6 @@
 
 namespace lorivex::cli {
 
-int RunInfo(const std::vector<std::string>& args);
-int RunInspect(const std::vector<std::string>& args);
-int RunCompile(const std::vector<std::string>& args);
-int RunConvert(const std::vector<std::string>& args);
-int RunHighlight(const std::vector<std::string>& args);
-std::string HighlightUsage();
 
 const std::vector<Command>& Commands()
 {

@@ -55,4 +55,12 @@ TLineState StateAfter(const THighlighter& highlighter, const std::vector<std::st
     return state;
 }
 
+std::vector<std::u16string> Lines(const std::vector<std::string>& utf8)
+{
+    std::vector<std::u16string> lines;
+    for (const auto& line : utf8)
+        lines.push_back(platform::Utf8ToUtf16(line));
+    return lines;
+}
+
 } // namespace lorivex::test

@@ -31,6 +31,9 @@ struct Piece {
 };
 using Pieces = std::vector<Piece>;
 
+// Lines given in UTF-8, as the engine takes them.
+std::vector<std::u16string> Lines(const std::vector<std::string>& utf8);
+
 // Lines in UTF-8, scanned one after the other from the start state.
 std::vector<Pieces> ScanLines(const THighlighter& highlighter, const std::vector<std::string>& lines);
 Pieces ScanLine(const THighlighter& highlighter, const std::string& line);

@@ -31,14 +31,6 @@ std::u16string Hex(ui::TColor colour)
     return platform::AnsiToUtf16(text);
 }
 
-std::vector<std::u16string> Lines(const std::vector<std::string>& utf8)
-{
-    std::vector<std::u16string> lines;
-    for (const auto& line : utf8)
-        lines.push_back(platform::Utf8ToUtf16(line));
-    return lines;
-}
-
 TEST(RtfExporter, ReadsBackAsTheSameTextInTheTokensColours)
 {
     TCppHighlighter cpp;
@@ -166,34 +158,6 @@ TEST(RtfExporter, CopyReplacesEverythingOnTheClipboard)
     ASSERT_EQ(blocks.size(), 1u);
     EXPECT_EQ(blocks[0].Format, platform::ClipboardRtfFormat);
     EXPECT_EQ(blocks[0].Data, exporter.Rtf());
-}
-
-// LibreOffice reads the document as a word processor would and writes its
-// text out again; the text must be what went in.
-TEST(RtfExporter, LibreOfficeReadsTheSameText)
-{
-    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
-        FAIL() << "soffice is missing: install the Debian package libreoffice-writer-nogui";
-    TempFolder folder;
-    TCppHighlighter cpp;
-    TRtfExporter exporter;
-    exporter.SetHighlighter(&cpp);
-    const std::vector<std::string> source = {
-        "#include <cstdio> // \xE2\x82\xAC",
-        "int main() {",
-        "\tconst char* s = R\"(a\\b{c})\"; /* caf\xC3\xA9 \xE4\xB8\xAD\xF0\x9F\x98\x80 */",
-        "",
-        "\treturn std::printf(\"%s\\n\", s) > 0 ? 0 : 1;",
-        "}",
-    };
-    exporter.ExportAll(Lines(source));
-    platform::WriteFileBytes(folder / "code.rtf", exporter.Rtf());
-    const std::string command = "cd '" + folder.Path() + "' && soffice --headless -env:UserInstallation=file://" +
-                                folder.Path() + "/profile --convert-to txt:Text --outdir '" + folder.Path() +
-                                "' code.rtf >soffice.log 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << platform::ReadFileBytes(folder / "soffice.log");
-    auto text = DecodeSourceText(platform::ReadFileBytes(folder / "code.txt"), "code.txt");
-    EXPECT_EQ(text, Lines(source));
 }
 
 } // namespace

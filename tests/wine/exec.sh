@@ -19,5 +19,18 @@ if [ -f "$session" ]; then
     display=$(sed -n 's/^DISPLAY=//p' "$session")
     [ -n "$display" ] && export DISPLAY="$display"
 fi
-cd "$(dirname "$1")" || exit 2
-exec timeout --kill-after=10 "${LORIVEX_TEST_TIMEOUT:-600}" wine "$@" </dev/null
+# The program runs in its own folder, where it finds what lies beside it.
+folder=$(cd "$(dirname "$1")" && pwd) || exit 2
+program="$folder/$(basename "$1")"
+shift
+cd "$folder" || exit 2
+# Wine starts its own services with the first program and keeps them: they
+# would hold whatever output pipe they inherit, and the reader (ctest) would
+# wait for them. The program's output goes through files instead.
+output=$(mktemp) errors=$(mktemp)
+trap 'rm -f "$output" "$errors"' EXIT
+timeout --kill-after=10 "${LORIVEX_TEST_TIMEOUT:-600}" wine "$program" "$@" </dev/null >"$output" 2>"$errors"
+status=$?
+cat "$output"
+cat "$errors" >&2
+exit $status

@@ -33,4 +33,18 @@ if ! timeout --kill-after=10 "$timeout" wineboot -u </dev/null >"$log" 2>&1 ||
     rm -rf "$WINEPREFIX"
     exit 1
 fi
+# The virtual display has no window manager. Wine then draws frames and
+# captions itself (Decorated), and keeps the windows unmanaged (Managed):
+# hiding a managed window would wait two seconds for a window manager that
+# never answers.
+for value in Decorated Managed; do
+    if ! timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v "$value" /d N /f </dev/null >>"$log" 2>&1; then
+        cat "$log" >&2
+        echo "$0: could not set the X11 driver's $value" >&2
+        wineserver -k 2>/dev/null
+        rm -rf "$WINEPREFIX"
+        exit 1
+    fi
+done
+timeout 30 wineserver -w
 touch "$ready"
