@@ -66,6 +66,20 @@ if [ ! -f "$ready" ]; then
     touch "$ready"
 fi
 
+# The virtual display has no window manager. Wine then draws frames and
+# captions itself (Decorated), and keeps the windows unmanaged (Managed):
+# hiding a managed window would wait two seconds for a window manager that
+# never answers. Set once per prefix.
+x11_settings="$WINEPREFIX/.lorivex-x11-settings"
+if [ ! -f "$x11_settings" ]; then
+    for value in Decorated Managed; do
+        timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v "$value" /d N /f </dev/null >/dev/null 2>&1 ||
+            { echo "$0: could not set the X11 driver's $value" >&2; exit 1; }
+    done
+    timeout 30 wineserver -w
+    touch "$x11_settings"
+fi
+
 # The tests run on a virtual display when there is none: console tests do
 # not need it, but anything that makes a window would fail without one. The
 # server is waited for inside, before the display goes away under Wine's
