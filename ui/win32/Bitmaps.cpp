@@ -50,9 +50,12 @@ HBITMAP CreateDib(const TBitmap& bitmap, bool alpha)
     for (int y = 0; y < bitmap.Height(); ++y)
         for (int x = 0; x < bitmap.Width(); ++x) {
             TColor color = ColorToRGB(bitmap.Pixel(x, y));
-            // Premultiplied: a transparent pixel is all zeros.
+            // With alpha, premultiplied: a transparent pixel is all zeros.
+            // Without, the fourth byte stays 0 as BI_RGB wants it; image
+            // lists that see it set take the picture for one with alpha and
+            // ignore its mask.
             pixels[size_t(y) * size_t(bitmap.Width()) + size_t(x)] =
-                alpha && color == transparent ? 0 : DibPixel(color, 0xFF);
+                !alpha ? DibPixel(color, 0) : color == transparent ? 0 : DibPixel(color, 0xFF);
         }
     return dib;
 }

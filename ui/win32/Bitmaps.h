@@ -9,7 +9,7 @@ namespace lorivex::ui::win32 {
 
 // A 32-bit top-down DIB section of the picture; the caller deletes it. With
 // `alpha`, pixels of the transparent colour are fully transparent and all
-// others opaque (what menus want); without, every pixel is opaque.
+// others opaque (what menus want); without, a plain RGB picture.
 HBITMAP CreateDib(const TBitmap& bitmap, bool alpha = false);
 
 // Draws the picture with its top-left corner at (x, y). Transparent: its

@@ -173,5 +173,42 @@ TEST_F(FormWindow, ControlsAddedToAShownFormGetWindowsAndTheWindowsGoWithTheForm
     EXPECT_FALSE(IsWindow(lateWindow));
 }
 
+TEST_F(FormWindow, HintsShowAsTooltipsOfTheirControls)
+{
+    auto form = Application().CreateForm<TLayoutForm>();
+    form->NameEdit->Hint = "Enter the filename of the compiled help file...";
+    form->NameEdit->ShowHint = true;
+    form->Ok->Hint = "Start compilation";
+    form->Ok->ShowHint = false;
+    form->Show();
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) == TOOLTIPS_CLASSW)
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(GetWindow(tooltip, GW_OWNER), WindowOf(*form));
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = WindowOf(*form);
+    tool.uId = reinterpret_cast<UINT_PTR>(WindowOf(*form->NameEdit));
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(text), L"Enter the filename of the compiled help file...");
+    // Hints are plain fields: shown again, the form has the new set.
+    form->Ok->ShowHint = true;
+    form->Hide();
+    form->Show();
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 2);
+}
+
 } // namespace
 } // namespace lorivex::ui::win32::test

@@ -10,6 +10,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
 #include "ui/win32/CommonDialogs.h"
+#include "ui/win32/Screenshot.h"
 
 namespace lorivex::ui::win32::test {
 namespace {
@@ -120,11 +121,30 @@ TEST_F(SystemDialogs, TheSaveDialogAddsTheDefaultExtension)
     EXPECT_EQ(dialog.FileName, folder / "manual.chm");
 }
 
+// A square of the colour on a transparent magenta ground.
+TBitmapPtr Square(TColor color)
+{
+    auto picture = std::make_shared<TBitmap>(16, 16, Rgb(255, 0, 255));
+    for (int y = 3; y < 13; ++y)
+        for (int x = 3; x < 13; ++x)
+            picture->SetPixel(x, y, color);
+    return picture;
+}
+
+bool Shows(const TBitmap& picture, TColor color)
+{
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (picture.Pixel(x, y) == color)
+                return true;
+    return false;
+}
+
 class MenuDialogs : public SystemDialogs {
 protected:
     MenuDialogs()
     {
-        images.Add(std::make_shared<TBitmap>(16, 16, clRed));
+        images.Add(Square(clRed));
         menu.Images = &images;
         menu.Name = "RecentMenu";
         TMenuItem& open = menu.Add("&Open recent");
@@ -135,7 +155,7 @@ protected:
         locked.Enabled = false;
         locked.OnClick = [this](TComponent&) { clicked.push_back("locked"); };
         TMenuItem& symbols = menu.Add("&Symbols");
-        symbols.Bitmap = std::make_shared<TBitmap>(16, 16, clNavy);
+        symbols.Bitmap = Square(clNavy);
         symbols.OnClick = [this](TComponent&) { clicked.push_back("symbols"); };
         TMenuItem& hidden = menu.Add("&Hidden");
         hidden.Visible = false;
@@ -151,7 +171,10 @@ TEST_F(MenuDialogs, APopupMenuShowsItsItemsAndRunsTheChosenOne)
     UINT separator = 0, locked = 0;
     bool openPicture = false, symbolsPicture = false;
     std::wstring third;
+    TBitmap picture;
     AnswerDialog(L"#32768", [&](HWND window) {
+        picture = CaptureWindow(window);
+        SaveBmp(picture, ArtifactsFolder() + "\\popup-menu.bmp");
         auto menuHandle = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
         count = GetMenuItemCount(menuHandle);
         separator = GetMenuState(menuHandle, 1, MF_BYPOSITION);
@@ -176,6 +199,9 @@ TEST_F(MenuDialogs, APopupMenuShowsItsItemsAndRunsTheChosenOne)
     EXPECT_TRUE(openPicture);
     EXPECT_TRUE(symbolsPicture);
     EXPECT_EQ(third, L"&Symbols");
+    EXPECT_TRUE(Shows(picture, clRed));
+    EXPECT_TRUE(Shows(picture, clNavy));
+    EXPECT_FALSE(Shows(picture, Rgb(255, 0, 255)));
     EXPECT_EQ(clicked, (std::vector<std::string>{"symbols"}));
     EXPECT_EQ(menu.PopupPoint(), (TPoint{100, 100}));
 }
