@@ -67,12 +67,31 @@ void ListBoxPeer::Changed(ControlChange what)
 
 void ListBoxPeer::ApplyItems()
 {
+    if (applying_)
+        return;
+    applying_ = true;
     SyncItems(Handle(), ListBoxMessages, list_.Items, shown_);
+    ApplyScrollWidth();
     if (SendMessageW(Handle(), LB_GETCURSEL, 0, 0) != list_.ItemIndex())
         SendMessageW(Handle(), LB_SETCURSEL, WPARAM(list_.ItemIndex()), 0);
-    if (list_.Items.Count() > 0 && SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0) != list_.TopIndex())
-        SendMessageW(Handle(), LB_SETTOPINDEX, WPARAM(list_.TopIndex()), 0);
-    ApplyScrollWidth();
+    if (list_.Items.Count() > 0) {
+        int top = list_.TopIndex();
+        if (SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0) != top)
+            SendMessageW(Handle(), LB_SETTOPINDEX, WPARAM(top), 0);
+        // The toolkit reckons with the control's outer height; the list knows
+        // its border and its scroll bar. The selected item (the newest line
+        // of a progress list) stays wholly in view.
+        int index = list_.ItemIndex();
+        RECT client{}, item{};
+        GetClientRect(Handle(), &client);
+        while (index > top && SendMessageW(Handle(), LB_GETITEMRECT, WPARAM(index), LPARAM(&item)) != LB_ERR
+               && item.bottom > client.bottom)
+            SendMessageW(Handle(), LB_SETTOPINDEX, WPARAM(++top), 0);
+        top = int(SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0));
+        if (top != list_.TopIndex())
+            list_.SetTopIndex(top);
+    }
+    applying_ = false;
 }
 
 void ListBoxPeer::ApplyScrollWidth()
@@ -154,7 +173,10 @@ LRESULT ListBoxPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
-        ApplyScrollWidth();
+        // ScrollWidth is a plain field; a new range may bring the scroll bar
+        // that then covers the newest line.
+        if (list_.ScrollWidth != scrollWidth_)
+            ApplyItems();
         break;
     case WM_VSCROLL:
     case WM_MOUSEWHEEL: {

@@ -31,6 +31,9 @@ private:
     TListBox& list_;
     std::vector<std::string> shown_;
     int scrollWidth_ = -1;
+    // Set while the list is brought in step, which tells the toolkit the
+    // top item the list settled on.
+    bool applying_ = false;
     DWORD createdStyle_ = 0, createdExStyle_ = 0;
 };
 

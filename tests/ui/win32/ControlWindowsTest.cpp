@@ -222,6 +222,34 @@ TEST_F(ControlWindows, OwnerDrawnListItemsAreMeasuredAndPaintedThroughTheCanvas)
     EXPECT_EQ(SendMessageW(window, LB_GETCOUNT, 0, 0), 4);
 }
 
+TEST_F(ControlWindows, AProgressListKeepsItsNewestLineWhollyInView)
+{
+    // The compile window: a list filling a low tool window, one line added
+    // and selected at a time, the scroll range set after each.
+    form->BorderStyle = TFormBorderStyle::ToolWindow;
+    form->SetClientHeight(115);
+    auto* list = form->Add<TListBox>("CompilerListBox");
+    list->SetAlign(TAlign::Client);
+    list->Style = TListBoxStyle::OwnerDrawVariable;
+    list->ItemHeight = 16;
+    form->Show();
+    HWND window = WindowOf(*list);
+    for (int i = 0; i < 20; ++i) {
+        list->Items.Add("Compiling topic " + std::to_string(i) + " of a rather long document");
+        list->SetItemIndex(list->Items.Count() - 1);
+        list->ScrollWidth = 900;
+        Application().ProcessMessages();
+    }
+    Settle();
+    RECT client{}, last{};
+    GetClientRect(window, &client);
+    SendMessageW(window, LB_GETITEMRECT, 19, reinterpret_cast<LPARAM>(&last));
+    EXPECT_LE(last.bottom, client.bottom);
+    EXPECT_GE(last.top, 0);
+    EXPECT_EQ(list->TopIndex(), SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+    EXPECT_EQ(SendMessageW(window, LB_GETCURSEL, 0, 0), 19);
+}
+
 TEST_F(ControlWindows, ATreeViewKeepsTheToolkitsMultiSelection)
 {
     auto* tree = Place<TTreeView>("Tree", 8, 8, 250, 200);
