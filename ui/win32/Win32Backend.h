@@ -4,6 +4,9 @@
 // real modal loop with their owner shut out; message boxes, file dialogs
 // and popup menus are the system's; painting goes to GDI; system colours
 // come from GetSysColor while the back end is installed.
+//
+// Made on the user-interface thread: its hidden window, through which
+// workers wake that thread, belongs to the thread that makes it.
 #include <memory>
 #include <vector>
 
