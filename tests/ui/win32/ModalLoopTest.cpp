@@ -157,6 +157,31 @@ TEST_F(ModalLoop, ANestedDialogShutsOutTheFirstUntilItCloses)
     EXPECT_TRUE(outerEnabledAfter);
 }
 
+TEST_F(ModalLoop, AMessageBoxFromADialogBelongsToTheDialogAndLeavesTheOwnerShutOut)
+{
+    HWND owner = MakeOwnerWindow();
+    Application().SetHandle(reinterpret_cast<std::uintptr_t>(owner));
+    dialog = Application().CreateForm<TAskDialog>();
+    HWND boxOwner = nullptr;
+    bool ownerEnabledAfterBox = true;
+    dialog->OkButton->OnClick = [&](TComponent&) {
+        After(50, [&] {
+            HWND box = FindThreadWindow(L"#32770");
+            boxOwner = box ? GetWindow(box, GW_OWNER) : nullptr;
+            if (box)
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        ShowMessageBox("The output file exists.", "Lorivex", MessageIcon::Warning);
+        // A box owned by Word's window would give it back its input here.
+        ownerEnabledAfterBox = IsWindowEnabled(owner);
+    };
+    PostOnShow(*dialog->OkButton, BM_CLICK);
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_EQ(boxOwner, WindowOf(*dialog));
+    EXPECT_FALSE(ownerEnabledAfterBox);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
 TEST_F(ModalLoop, AWorkersSynchronizedCallWakesTheWaitingLoop)
 {
     std::thread worker;
