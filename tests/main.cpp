@@ -1,9 +1,12 @@
 // Runs every test with settings of its own: on POSIX the registry hives go to
 // a scratch folder, so tests never read or change the real user's settings
-// (the Windows tests run in a Wine prefix of the build's own).
+// (the Windows tests run in a Wine prefix of the build's own). Dialogs are
+// answered headless unless a test installs the window system's back end.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "ui/Application.h"
+#include "ui/headless/HeadlessBackend.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -24,6 +27,7 @@ int main(int argc, char** argv)
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     testing::InitGoogleTest(&argc, argv);
+    lorivex::ui::Application().SetBackend(std::make_unique<lorivex::ui::headless::HeadlessBackend>());
 #ifndef _WIN32
     lorivex::test::TempFolder config;
     lorivex::test::ScopedEnv isolated("XDG_CONFIG_HOME", config.Path().c_str());

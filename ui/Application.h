@@ -50,6 +50,10 @@ public:
     // user-interface thread itself the call runs at once.
     void Synchronize(std::function<void()> call);
     bool OnUiThread() const { return std::this_thread::get_id() == uiThread_; }
+    // Runs the calls that workers are waiting for, and nothing else. A back
+    // end that is woken inside a loop it does not own (a message box, a
+    // menu, a common dialog) runs them from there.
+    void RunPendingCalls();
     // Makes the calling thread the user-interface thread.
     void BindToCurrentThread() { uiThread_ = std::this_thread::get_id(); }
 
@@ -65,7 +69,6 @@ public:
     void FormDestroyed(TForm& form);
 
 private:
-    void RunPendingCalls();
     std::uintptr_t handle_ = 0;
     std::vector<TForm*> forms_;
     TCursor cursor_ = TCursor::Default;

@@ -122,6 +122,18 @@ void TWinControl::Adopt(std::unique_ptr<TControl> child)
     child->parent_ = this;
     child->Font = Font;
     children_.push_back(std::move(child));
+    // A container already on screen makes a window for the newcomer.
+    Changed(ControlChange::Items);
+}
+
+void TWinControl::ReleasePeers()
+{
+    for (const auto& child : children_) {
+        if (auto* container = dynamic_cast<TWinControl*>(child.get()))
+            container->ReleasePeers();
+        child->Peer.reset();
+    }
+    Peer.reset();
 }
 
 void TWinControl::BoundsChanged()

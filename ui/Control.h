@@ -118,6 +118,10 @@ public:
     // Searches the whole tree below this container; nullptr when absent.
     TControl* FindControl(const std::string& name) const;
     void Realign();
+    // Destroys the peers of the whole tree, children before their container,
+    // while every control is still intact: a window system sends messages
+    // while it takes windows down.
+    void ReleasePeers();
 
 protected:
     void BoundsChanged() override;

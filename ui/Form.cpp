@@ -32,6 +32,7 @@ TForm::TForm()
 
 TForm::~TForm()
 {
+    ReleasePeers();
     Application().FormDestroyed(*this);
 }
 

@@ -68,14 +68,15 @@ void TListBox::Paint()
     int top = 0;
     for (int i = topIndex_; i < Items.Count() && top < Height(); ++i) {
         TRect rect{0, top, Width(), top + HeightOfItem(i)};
-        DrawItem(i, rect);
+        TOwnerDrawState state = (i == itemIndex_ ? TOwnerDrawState(odSelected) : 0u)
+                              | (Enabled() ? 0u : TOwnerDrawState(odDisabled));
+        DrawItem(i, rect, state);
         top = rect.Bottom;
     }
 }
 
-void TListBox::DrawItem(int index, const TRect& rect)
+void TListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
 {
-    TOwnerDrawState state = (index == itemIndex_ ? TOwnerDrawState(odSelected) : 0u) | (Enabled() ? 0u : TOwnerDrawState(odDisabled));
     canvas_.Font = Font;
     canvas_.Brush = {(state & odSelected) ? clHighlight : Color, TBrushStyle::Solid};
     if (Style != TListBoxStyle::Standard && OnDrawItem) {

@@ -40,9 +40,12 @@ public:
 
     TCanvas* Canvas() override { return &canvas_; }
     void Paint() override;
+    // Draws one item in the given state: through OnDrawItem when the list is
+    // owner-drawn, else as text on the brush colour. A window system that
+    // draws the items one by one calls it for each.
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
 
 private:
-    void DrawItem(int index, const TRect& rect);
     TCanvas canvas_{this};
     int itemIndex_ = -1;
     int topIndex_ = 0;

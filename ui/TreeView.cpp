@@ -9,10 +9,21 @@ TTreeNode::TTreeNode(TTreeView& tree, TTreeNode* parent, std::string text)
 
 void TTreeNode::Expand(bool recurse)
 {
-    expanded_ = true;
-    if (recurse)
-        for (auto& child : children_)
-            child->Expand(true);
+    // The tree is told once, however deep the expansion goes.
+    std::function<void(TTreeNode&)> expand = [&](TTreeNode& node) {
+        node.expanded_ = true;
+        if (recurse)
+            for (auto& child : node.children_)
+                expand(*child);
+    };
+    expand(*this);
+    tree_.Changed(ControlChange::State);
+}
+
+void TTreeNode::Collapse()
+{
+    expanded_ = false;
+    tree_.Changed(ControlChange::State);
 }
 
 bool TTreeNode::Selected() const
@@ -24,6 +35,7 @@ TTreeNode& TTreeNodes::AddChild(TTreeNode* parent, const std::string& text)
 {
     auto& siblings = parent ? parent->children_ : topLevel_;
     siblings.push_back(std::make_unique<TTreeNode>(tree_, parent, text));
+    tree_.Changed(ControlChange::Items);
     return *siblings.back();
 }
 
@@ -31,6 +43,7 @@ void TTreeNodes::Clear()
 {
     tree_.ClearSelection();
     topLevel_.clear();
+    tree_.Changed(ControlChange::Items);
 }
 
 std::vector<TTreeNode*> TTreeNodes::All() const
@@ -68,6 +81,7 @@ bool TTreeView::Select(TTreeNode& node, TShiftState shift)
     } else {
         selection_.assign(1, &node);
     }
+    Changed(ControlChange::State);
     if (OnChange)
         OnChange(*this, node);
     return true;
@@ -77,6 +91,12 @@ void TTreeView::ClickNode(TTreeNode& node, TShiftState shift)
 {
     if (Reachable())
         Select(node, shift);
+}
+
+void TTreeView::ClearSelection()
+{
+    selection_.clear();
+    Changed(ControlChange::State);
 }
 
 bool TTreeView::IsSelected(const TTreeNode& node) const

@@ -35,7 +35,7 @@ public:
 
     bool Expanded() const { return expanded_; }
     void Expand(bool recurse);
-    void Collapse() { expanded_ = false; }
+    void Collapse();
     bool Selected() const;
 
 private:
@@ -78,7 +78,7 @@ public:
     bool Select(TTreeNode& node, TShiftState shift = 0);
     // A person's click on a node (out of reach: nothing happens).
     void ClickNode(TTreeNode& node, TShiftState shift = 0);
-    void ClearSelection() { selection_.clear(); }
+    void ClearSelection();
     int SelectionCount() const { return int(selection_.size()); }
     TTreeNode& Selections(int index) const { return *selection_.at(size_t(index)); }
     TTreeNode* Selected() const { return selection_.empty() ? nullptr : selection_.back(); }
@@ -90,6 +90,7 @@ public:
 
 private:
     friend class TTreeNodes;
+    friend class TTreeNode;
     std::vector<TTreeNode*> selection_;
 };
 

@@ -4,9 +4,9 @@
 // conversions at the W API boundary.
 //
 // Include this instead of <windows.h>: the system headers define LoadLibrary,
-// GetTempPath, DeleteFile and OemToAnsi as macros that would rename the
-// seam's functions of the same names in one file and not in another, so they
-// are undone here.
+// GetTempPath, DeleteFile, OemToAnsi and TextOut as macros that would rename
+// the seam's functions (and the toolkit canvas's TextOut) of the same names
+// in one file and not in another, so they are undone here.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -15,6 +15,7 @@
 #undef GetTempPath
 #undef DeleteFile
 #undef OemToAnsi
+#undef TextOut
 
 #include <memory>
 #include <string>

@@ -82,12 +82,3 @@ std::shared_ptr<CanvasDevice> HeadlessBackend::MeasuringDevice(TControl& control
 }
 
 } // namespace lorivex::ui::headless
-
-namespace lorivex::ui {
-
-std::unique_ptr<Backend> CreateDefaultBackend()
-{
-    return std::make_unique<headless::HeadlessBackend>();
-}
-
-} // namespace lorivex::ui
