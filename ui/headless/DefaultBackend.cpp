@@ -1,4 +1,5 @@
 // Where there is no window system back end, forms run headless.
+#include "ui/Application.h"
 #include "ui/headless/HeadlessBackend.h"
 
 namespace lorivex::ui {
