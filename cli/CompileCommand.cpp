@@ -7,13 +7,13 @@
 #include <optional>
 
 #include "cli/Command.h"
+#include "cli/DocumentCommand.h"
 #include "commands/LorivexModule.h"
 #include "compiler/CompilerUi.h"
 #include "compiler/HtmlCompilerOptionsForm.h"
 #include "engine/Engine.h"
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
-#include "services/ExceptionDialog.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
 #include "ui/headless/Answerers.h"
@@ -110,18 +110,6 @@ void AnswerOptions(const CompileFlags& flags, std::string& outputFile, bool& kep
     dialog.OkButton->Click();
 }
 
-void PrintErrorDialog(ui::TForm& form)
-{
-    auto& dialog = dynamic_cast<TlxExceptionDialog&>(form);
-    std::cerr << "Error: " << platform::AnsiToUtf8(dialog.ExceptionLabel->Caption()) << "\n";
-    if (dialog.DetailsCheckBox->Enabled() && dialog.TraceListBox->Items.Count() > 0) {
-        std::cerr << "Call stack:\n";
-        for (int i = 0; i < dialog.TraceListBox->Items.Count(); ++i)
-            std::cerr << "  " << platform::AnsiToUtf8(dialog.TraceListBox->Items[i]) << "\n";
-    }
-    dialog.OkButton->Click();
-}
-
 } // namespace
 
 int RunCompile(const std::vector<std::string>& args)
@@ -145,14 +133,14 @@ int RunCompile(const std::vector<std::string>& args)
         std::cerr << "Warning: " << platform::AnsiToUtf8(request.Text) << "\n";
         return ui::mrOk;
     });
-    auto errors = ui::ScopedAnswer::Form("TlxExceptionDialog", PrintErrorDialog);
+    auto errors = PrintErrorDialogs();
     SetCompilerLineObserver([](const std::string& line) { std::cout << platform::AnsiToUtf8(line) << std::endl; });
 
     TLorivexModule module;
     module.WordApp = engine::CreateApplication();
     try {
         module.WordApp->Documents()->Open(platform::Utf8ToUtf16(document));
-        module.CompileHtmlHelpClick();
+        module.CompileHtmlHelpClick(module);
     } catch (const std::exception& e) {
         bool handled = false;
         module.AddInModuleError(e, handled);

@@ -26,6 +26,11 @@ bool ClipboardHasText();
 // The clipboard's text in the ANSI code page; empty when there is none.
 std::string GetClipboardText();
 void SetClipboardText(const std::string& text);
+// The clipboard's text as UTF-16, with every character a program offered in
+// Unicode; ANSI text is converted. Empty when there is none.
+std::u16string GetClipboardUnicodeText();
+// Offers the text both as Unicode and as ANSI text, as Windows does.
+void SetClipboardUnicodeText(const std::u16string& text);
 
 bool ClipboardHasFormat(const std::string& format);
 // Every block whose data can be read, so that what was on the clipboard

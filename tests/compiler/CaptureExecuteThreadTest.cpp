@@ -11,8 +11,6 @@
 
 namespace lorivex {
 
-std::string ShortenCompilerLine(const std::string& rawLine);
-
 namespace {
 
 std::vector<std::string> Cut(std::initializer_list<std::string> reads)
