@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#ifndef _WIN32
+#include <locale.h>
+#endif
 
 #include "platform/FileSystem.h"
 #include "platform/SpecialFolders.h"
@@ -46,18 +49,58 @@ static int SetEnv(const char* name, const char* value)
 }
 #endif
 
-ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name)
+ScopedEnv::ScopedEnv(const char* name, const char* value)
 {
-    if (const char* old = std::getenv(name)) {
-        hadOld_ = true;
-        old_ = old;
-    }
-    SetEnv(name, value);
+    if (value)
+        Set(name, value);
+    else
+        Unset(name);
 }
 
 ScopedEnv::~ScopedEnv()
 {
-    SetEnv(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
+    for (const auto& [name, value] : saved_)
+        SetEnv(name.c_str(), value ? value->c_str() : nullptr);
+}
+
+void ScopedEnv::Save(const std::string& name)
+{
+    if (saved_.count(name))
+        return;
+    const char* value = std::getenv(name.c_str());
+    saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void ScopedEnv::Set(const std::string& name, const std::string& value)
+{
+    Save(name);
+    SetEnv(name.c_str(), value.c_str());
+}
+
+void ScopedEnv::Unset(const std::string& name)
+{
+    Save(name);
+    SetEnv(name.c_str(), nullptr);
+}
+
+void ScopedEnv::UseCLocale()
+{
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LC_TIME", "LC_COLLATE", "LANG", "LORIVEX_ANSI_CODEPAGE"})
+        Unset(name);
+    Set("LC_ALL", "C");
+}
+
+bool ScopedEnv::LocaleInstalled(const std::string& localeName)
+{
+#ifdef _WIN32
+    (void)localeName;
+    return false;
+#else
+    locale_t l = newlocale(LC_CTYPE_MASK | LC_TIME_MASK, localeName.c_str(), locale_t(nullptr));
+    if (l)
+        freelocale(l);
+    return l != locale_t(nullptr);
+#endif
 }
 
 void WriteTextFile(const std::string& path, const std::string& text)

@@ -58,10 +58,10 @@ protected:
         chmod(path.c_str(), 0755);
         return path;
     }
-    TempFolder Scratch, Temp, Config;
+    TempFolder Scratch, Temp;
     // Settings of its own: the compilers these runs are given must not
     // become the next test's stored choice.
-    ScopedEnv config_{"XDG_CONFIG_HOME", Config.Path().c_str()};
+    ScopedSettings settings_;
 };
 
 TEST_F(CompileFidelity, AHundredTopicsGiveAHundredPages)

@@ -24,8 +24,8 @@ int Pages(const std::map<std::string, std::string>& files)
 class Installation : public testing::Test {
 protected:
     ProgramRun Run(const std::vector<std::string>& args) { return RunLorivex(args, Temp.Path()); }
-    TempFolder Scratch, Temp, Config;
-    ScopedEnv config_{"XDG_CONFIG_HOME", Config.Path().c_str()};
+    TempFolder Scratch, Temp;
+    ScopedSettings settings_;
 };
 
 TEST_F(Installation, EveryTemplateStartsAHelpDocumentThatCompiles)
