@@ -143,16 +143,16 @@ std::string DocumentText(const Manual& manual)
     return Lay(manual).Text;
 }
 
-std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& document,
-                                      const std::string& styleSheet)
-{
-    const Layout layout = Lay(manual);
-    const std::string lower = Lower(layout.Text);
-    std::vector<Target> targets;
-    std::vector<CommandLine> keywords, popups, variables, related;
+namespace {
 
-    // Index entries: the first place the text stands must lie in the body
-    // of the topic that lists it, as a whole word, spelled as listed.
+// Index entries: the first place the text stands must lie in the body of
+// the topic that lists it, as a whole word, spelled as listed. Returned in
+// the order their texts stand.
+std::vector<CommandLine> KeywordCommands(const Manual& manual, const Layout& layout, const std::string& document,
+                                         std::vector<Target>& targets)
+{
+    const std::string lower = Lower(layout.Text);
+    std::vector<std::pair<size_t, CommandLine>> keywords;
     for (size_t t = 0; t < manual.Topics.size(); ++t) {
         for (const auto& entry : manual.Topics[t].IndexEntries) {
             CheckArgument(entry.Text, entry.Where);
@@ -183,16 +183,23 @@ std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& d
                 throw ManualError(entry.Where, what + " is first found inside a longer word at " +
                                                    piece.Where.Text() + advice);
             targets.push_back({what, at, end, entry.Where});
-            keywords.push_back({"keyword", document, "--at", entry.Text});
+            keywords.push_back({at, {"keyword", document, "--at", entry.Text}});
         }
     }
-    std::sort(keywords.begin(), keywords.end(), [&](const CommandLine& a, const CommandLine& b) {
-        return lower.find(Lower(a[3])) < lower.find(Lower(b[3]));
-    });
+    std::sort(keywords.begin(), keywords.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<CommandLine> commands;
+    for (auto& [at, command] : keywords)
+        commands.push_back(std::move(command));
+    return commands;
+}
 
-    // Popups and variables: the first place their text stands is where
-    // the author put them.
-    bool popupBefore = false;
+// Popups and variables: the first place their text stands is where the
+// author put them, and nothing an earlier popup inserts holds it.
+void InlineCommands(const Manual& manual, const Layout& layout, const std::string& document,
+                    std::vector<Target>& targets, std::vector<CommandLine>& popups,
+                    std::vector<CommandLine>& variables)
+{
+    const std::string lower = Lower(layout.Text);
     for (const auto& piece : layout.Pieces) {
         const Span* span = piece.Source;
         if (!span || span->Kind == SpanKind::Text)
@@ -210,14 +217,13 @@ std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& d
                                                (popup ? "popup" : "variable") +
                                                " --at\" would act there. Choose a text that does not occur "
                                                "before this place.");
-        if (popup && popupBefore && Lower(PopupScript).find(Lower(span->Text)) != std::string::npos)
+        if (popup && !popups.empty() && Lower(PopupScript).find(Lower(span->Text)) != std::string::npos)
             throw ManualError(span->Where, what + " occurs in the script that an earlier popup puts into the "
                                                   "document, and would be found there first");
         targets.push_back({what, at, at + span->Text.size(), span->Where});
         if (popup) {
             CheckArgument(span->PopupText, span->Where);
             popups.push_back({"popup", document, "--at", span->Text, "--text", span->PopupText});
-            popupBefore = true;
         } else {
             variables.push_back({"variable", document, "--at", span->Text, "--name", span->Variable});
         }
@@ -236,8 +242,11 @@ std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& d
                                       later.Source->Text + "\", the link text of a later popup (" +
                                       later.Source->Where.Text() + "), which its command would find here first");
     }
-    CheckOverlaps(targets, layout);
+}
 
+std::vector<CommandLine> RelatedCommands(const Manual& manual, const std::string& document)
+{
+    std::vector<CommandLine> commands;
     for (const auto& topic : manual.Topics) {
         if (topic.Related.empty())
             continue;
@@ -248,12 +257,25 @@ std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& d
             line.push_back("--select");
             line.push_back(path.Text);
         }
-        related.push_back(line);
+        commands.push_back(line);
     }
+    return commands;
+}
 
-    std::vector<CommandLine> commands;
-    for (auto* group : {&keywords, &popups, &variables, &related})
+} // namespace
+
+std::vector<CommandLine> PlanCommands(const Manual& manual, const std::string& document,
+                                      const std::string& styleSheet)
+{
+    const Layout layout = Lay(manual);
+    std::vector<Target> targets;
+    std::vector<CommandLine> commands = KeywordCommands(manual, layout, document, targets), popups, variables;
+    InlineCommands(manual, layout, document, targets, popups, variables);
+    CheckOverlaps(targets, layout);
+    for (auto* group : {&popups, &variables})
         commands.insert(commands.end(), group->begin(), group->end());
+    for (auto& command : RelatedCommands(manual, document))
+        commands.push_back(std::move(command));
     if (manual.StyleSheet)
         commands.push_back({"stylesheet", document, styleSheet});
     return commands;
