@@ -166,7 +166,7 @@ private:
             paragraph_.Add(Trim(rest), number);
             return;
         }
-        // A line of its own, or the continuation of an open list item.
+        // More of the paragraph or of the list item that is open.
         if (paragraph_.Text.empty())
             paragraphStart_ = At(number);
         paragraph_.Add(trimmed, number);
@@ -306,7 +306,10 @@ private:
             // Items of one kind in a row are one list, blank lines between
             // them or not; numbering starts again with the next list.
             bool continues = !manual_.Blocks.empty() && manual_.Blocks.back().Kind == added.Kind;
-            added.ListNumber = continues ? manual_.Blocks.back().ListNumber : ++lists_;
+            int last = 0; // lists are numbered in order, over all the files
+            for (auto it = manual_.Blocks.rbegin(); it != manual_.Blocks.rend() && !last; ++it)
+                last = it->ListNumber;
+            added.ListNumber = continues ? last : last + 1;
         }
         manual_.Blocks.push_back(added);
     }
@@ -454,8 +457,6 @@ private:
         }
         return span;
     }
-
-    int lists_ = 0;
 };
 
 } // namespace

@@ -210,11 +210,13 @@ TEST(ManualFiles, FilesFollowEachOtherInNameOrder)
 {
     // Topics continue across files: a file may start with a subtopic.
     Manual manual;
-    ParseSource(manual, "01.txt", "# A\n");
-    ParseSource(manual, "02.txt", "## B\n{index: x}\n");
+    ParseSource(manual, "01.txt", "# A\n1. one\n");
+    ParseSource(manual, "02.txt", "## B\n{index: x}\n1. two\n");
     CheckManual(manual);
     EXPECT_EQ(manual.Topics[1].Path, "A\\B");
     EXPECT_EQ(manual.Topics[1].IndexEntries[0].Where.Text(), "02.txt:2");
+    // Each file's lists are lists of their own, numbered from 1.
+    EXPECT_NE(manual.Blocks[1].ListNumber, manual.Blocks[3].ListNumber);
 }
 
 } // namespace
