@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the tests: scratch folders that clean up after
 // themselves, and environment variables set for one scope.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -59,6 +60,16 @@ private:
     TempFolder folder_;
     ScopedEnv env_;
 };
+
+#ifndef _WIN32
+// Runs the body in a child process without the superuser's privileges (as
+// "nobody" when the tests run as root), so that permissions stop it as they
+// stop any user; returns what the body returned, or a text telling how the
+// child ended otherwise. Files it must reach need permissions for others.
+std::string RunUnprivileged(const std::function<std::string()>& body);
+// The command prefix that runs a program the same way.
+std::string UnprivilegedPrefix();
+#endif
 
 void WriteTextFile(const std::string& path, const std::string& text);
 
