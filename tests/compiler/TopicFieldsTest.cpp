@@ -130,6 +130,7 @@ TEST_F(TopicFields, WordVersions)
             word::CommandBarsPtr CommandBars() override { return nullptr; }
             void Quit() override {}
             void SetOnWindowActivate(WindowActivateHandler) override {}
+            WindowActivateHandler OnWindowActivate() override { return nullptr; }
 
         private:
             std::u16string v_;
