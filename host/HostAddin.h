@@ -9,7 +9,6 @@
 // failure that leaves a method here is the call's failure for Word.
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "base/Guarded.h"
