@@ -53,9 +53,10 @@ public:
         std::u16string Title;
     };
     std::vector<LinkedStyleSheet> StyleSheets; // first is the highest precedence
-    // Which styles the text uses, cached for the state given by the key.
-    std::set<std::u16string> UsedStyles;
-    uint64_t UsedStylesKey = UINT64_MAX;
+    // Whether paragraphs or characters of any story take the style, or a
+    // style based on it. The text is scanned once per state of the document,
+    // however many styles are asked about.
+    bool StyleUsedInText(const std::u16string& id) const;
 
     uint32_t AddRecord(ExtRecord record);
     ExtRecord& Record(uint32_t index) { return records_.at(index); }
@@ -89,6 +90,9 @@ private:
     void BringStyle(const DocumentModel& source, const std::u16string& id);
 
     std::vector<ExtRecord> records_;
+    std::set<std::u16string> ScanUsedStyles() const;
+    mutable std::set<std::u16string> usedStyles_;
+    mutable uint64_t usedStylesKey_ = UINT64_MAX;
     mutable std::vector<int8_t> outlineCache_;
     mutable uint64_t outlineCacheVersion_ = UINT64_MAX;
 

@@ -5,60 +5,12 @@
 
 namespace lorivex::engine::wordimpl {
 
-namespace {
-
-std::set<std::u16string> UsedStyles(DocumentModel& model)
-{
-    std::set<std::u16string> used;
-    std::u16string defaultStyle = model.Styles.DefaultParagraphStyle();
-    for (const auto& story : model.Stories) {
-        std::vector<char> paraSeen(model.ParaFormats.Size()), charSeen(model.CharFormats.Size());
-        for (size_t i = 0; i < story->Attrs.size(); ++i) {
-            const auto& attr = story->Attrs[i];
-            if (IsParagraphEnd(story->Text[i]) && !paraSeen[attr.Para]) {
-                paraSeen[attr.Para] = 1;
-                const auto& id = model.ParaFormats[attr.Para].Style;
-                used.insert(id.empty() ? defaultStyle : id);
-            }
-            if (!charSeen[attr.Format]) {
-                charSeen[attr.Format] = 1;
-                if (!model.CharFormats[attr.Format].CharStyle.empty())
-                    used.insert(model.CharFormats[attr.Format].CharStyle);
-            }
-        }
-    }
-    // A style that a used style is based on shapes the text too.
-    std::set<std::u16string> withBases = used;
-    for (const auto& id : used) {
-        std::u16string next = id;
-        for (int hops = 0; hops < 64 && !next.empty(); ++hops) {
-            const StyleRecord* record = model.Styles.ById(next);
-            if (!record)
-                break;
-            withBases.insert(record->Id);
-            next = record->BasedOn;
-        }
-    }
-    return withBases;
-}
-
-} // namespace
-
 bool StyleInUse(DocumentModel& model, const StyleRecord& style)
 {
     // The default paragraph style underlies every paragraph, as Normal does.
     if (style.MarkedInUse || (style.IsDefault && style.Type == u"paragraph"))
         return true;
-    // Copying styles asks every style in turn; the text is scanned once per
-    // state of the document.
-    uint64_t key = model.Styles.Version() * 1000003 + model.Stories.size();
-    for (const auto& story : model.Stories)
-        key = key * 31 + story->Version;
-    if (key != model.UsedStylesKey) {
-        model.UsedStyles = UsedStyles(model);
-        model.UsedStylesKey = key;
-    }
-    return model.UsedStyles.count(style.Id) > 0;
+    return model.StyleUsedInText(style.Id);
 }
 
 namespace {

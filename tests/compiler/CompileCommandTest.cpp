@@ -1,5 +1,6 @@
 // The compile command of the add-in module, in the process: what happens
 // before any page is written.
+#include "Failure.h"
 #include "compiler/CompilerFixture.h"
 
 #include "commands/LorivexModule.h"
@@ -36,13 +37,8 @@ protected:
 
 TEST_F(CompileCommand, NoActiveDocument)
 {
-    try {
-        Module.CompileHtmlHelpClick(Module);
-        FAIL();
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "This command cannot be executed when no document is active.");
-        EXPECT_EQ(e.CallStack(), "TLorivexModule.CompileHtmlHelpClick\r\n");
-    }
+    EXPECT_THAT([&] { Module.CompileHtmlHelpClick(Module); },
+                Throws<ElxException>(MessageAndTrace("This command cannot be executed when no document is active.", "TLorivexModule.CompileHtmlHelpClick\r\n")));
 }
 
 TEST_F(CompileCommand, CancellingLeavesNothingBehind)

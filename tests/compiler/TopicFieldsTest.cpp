@@ -1,3 +1,4 @@
+#include "Failure.h"
 #include "compiler/CompilerFixture.h"
 
 #include "FakeWordApplication.h"
@@ -120,19 +121,10 @@ TEST_F(TopicFields, WordVersions)
     EXPECT_TRUE(version(u"10.0"));
     EXPECT_FALSE(version(u"11.0"));
     EXPECT_FALSE(version(u"12.0.4518"));
-    try {
-        version(u"8.0");
-        FAIL();
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "This version of Lorivex requires Microsoft Word 2000 or later.");
-        EXPECT_EQ(e.CallStack(), "TLvxDocumentHelper.IsWord2000\r\n");
-    }
-    try {
-        version(u"X1.0");
-        FAIL();
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "Could not parse version information from Microsoft Word (Version: \"X1\")");
-    }
+    EXPECT_THAT([&] { version(u"8.0"); },
+                Throws<ElxException>(MessageAndTrace("This version of Lorivex requires Microsoft Word 2000 or later.", "TLvxDocumentHelper.IsWord2000\r\n")));
+    EXPECT_THAT([&] { version(u"X1.0"); },
+                ThrowsMessage<ElxException>("Could not parse version information from Microsoft Word (Version: \"X1\")"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The application's documents, windows, bookmarks and styles as the
 // commands and the compiler use them.
+#include "Failure.h"
 #include "engine/EngineFixture.h"
 
 namespace lorivex::test {
@@ -9,12 +10,8 @@ using Application = EngineTest;
 
 TEST_F(Application, NoDocumentMeansWordsErrorAndNewDocumentsAreNumbered)
 {
-    try {
-        App->ActiveDocument();
-        FAIL() << "no document is open";
-    } catch (const word::EWordError& e) {
-        EXPECT_EQ(e.Message(), "This command is not available because no document is open.");
-    }
+    EXPECT_THAT([&] { App->ActiveDocument(); },
+                ThrowsMessage<word::EWordError>("This command is not available because no document is open."));
     auto first = App->Documents()->Add();
     auto hidden = App->Documents()->Add(u"", false);
     EXPECT_EQ(first->FullName(), u"Document1");

@@ -1,4 +1,5 @@
 // The document utilities on the engine's documents.
+#include "Failure.h"
 #include "engine/EngineFixture.h"
 #include "services/LorivexUtils.h"
 #include "platform/FileSystem.h"
@@ -37,12 +38,8 @@ TEST_F(DocumentUtils, SetDocPropertyOnAPropertyThatCannotTakeTextFailsWithItsCon
 {
     auto document = NewDocument();
     document->CustomDocumentProperties()->Add(u"Number", false, word::PropertyTypeNumber, word::Variant::Integer(1));
-    try {
-        SetDocProperty(document, "Number", "not a number");
-        FAIL() << "the number property cannot take the text";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.SetDocProperty\r\n");
-    }
+    EXPECT_THAT([&] { SetDocProperty(document, "Number", "not a number"); },
+                Throws<ElxException>(Trace("LorivexUtilsUnit.SetDocProperty\r\n")));
 }
 
 TEST_F(DocumentUtils, SetBuiltInDocPropertySetsBuiltInsAndCreatesCustomOthers)

@@ -1,4 +1,5 @@
 // Reading documents as Word and LibreOffice write them.
+#include "Failure.h"
 #include "engine/EngineFixture.h"
 #include "engine/docx/DocxReader.h"
 #include "platform/FileSystem.h"
@@ -218,12 +219,7 @@ class MalformedInput : public EngineTest {
 protected:
     std::string FailureOf(const std::string& path)
     {
-        try {
-            engine::docx::ReadDocx(path);
-        } catch (const Exception& e) {
-            return e.Message();
-        }
-        return "no failure";
+        return test::MessageOf([&] { engine::docx::ReadDocx(path); });
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "Failure.h"
 #include "engine/DocxFixtures.h"
 #include "engine/EngineFixture.h"
 #include "platform/FileSystem.h"
@@ -25,12 +26,7 @@ protected:
     }
     std::string SaveFailure(const word::DocumentPtr& document, const std::string& path)
     {
-        try {
-            document->SaveAs(Wide(path), word::wdFormatDocument);
-        } catch (const Exception& e) {
-            return e.what();
-        }
-        return "";
+        return test::MessageOf([&] { document->SaveAs(Wide(path), word::wdFormatDocument); });
     }
 };
 

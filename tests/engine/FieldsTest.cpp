@@ -1,4 +1,5 @@
 // Fields as the compiler finds, adds and updates them.
+#include "Failure.h"
 #include "engine/EngineFixture.h"
 #include "services/LorivexUtils.h"
 
@@ -122,12 +123,8 @@ TEST_F(Fields, TextShowsResultsNotCodesAndHiddenTextOnlyWhenAsked)
 TEST_F(Fields, AMissingMemberRaisesWordsMessage)
 {
     auto document = NewDocument(u"x");
-    try {
-        document->Fields()->Item(1);
-        FAIL() << "there is no field";
-    } catch (const word::EWordError& e) {
-        EXPECT_EQ(e.Message(), "The requested member of the collection does not exist.");
-    }
+    EXPECT_THAT([&] { document->Fields()->Item(1); },
+                ThrowsMessage<word::EWordError>("The requested member of the collection does not exist."));
 }
 
 } // namespace

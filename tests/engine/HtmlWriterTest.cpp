@@ -1,4 +1,5 @@
 // Pages written by Document.SaveAs in the two HTML formats.
+#include "Failure.h"
 #include "engine/HtmlSupport.h"
 #include "services/LorivexUtils.h"
 
@@ -218,12 +219,8 @@ TEST_F(HtmlWriting, SavingIsAtomicAndNamesTheFileOnFailure)
     platform::WriteFileBytes(existing, "old page");
     auto document = NewDocument(u"new text");
     std::string missing = Folder / "no-such-folder/page.html";
-    try {
-        document->SaveAs(std::u16string(missing.begin(), missing.end()), word::wdFormatFilteredHTML, false);
-        FAIL() << "saving into a missing folder succeeded";
-    } catch (const Exception& e) {
-        EXPECT_NE(e.Message().find(missing), std::string::npos) << e.Message();
-    }
+    EXPECT_THAT([&] { document->SaveAs(std::u16string(missing.begin(), missing.end()), word::wdFormatFilteredHTML, false); },
+                ThrowsMessage<Exception>(testing::HasSubstr(missing)));
     // The temporary file cannot be created: the old page stays as it was.
     ASSERT_TRUE(platform::ForceDirectories(existing + ".lxtmp"));
     EXPECT_THROW(document->SaveAs(std::u16string(existing.begin(), existing.end()), word::wdFormatFilteredHTML),

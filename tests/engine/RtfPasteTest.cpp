@@ -1,6 +1,7 @@
 // Pasting the clipboard into a document: "Rich Text Format" read into
 // formatted text (what the paste-code command relies on), plain text when
 // there is no RTF, and Word's error when there is nothing.
+#include "Failure.h"
 #include "engine/HtmlSupport.h"
 #include "engine/Utf.h"
 #include "engine/rtf/RtfReader.h"
@@ -171,13 +172,9 @@ TEST_F(RtfPaste, PlainTextWhenThereIsNoRtfAndWordsErrorWhenThereIsNothing)
     auto selection = App->ActiveWindow()->Selection();
     selection->SetStart(1);
     selection->SetEnd(1);
-    try {
-        selection->Paste();
-        ADD_FAILURE() << "an empty clipboard pasted";
-    } catch (const word::EWordError& error) {
-        EXPECT_STREQ(error.what(),
-                     "This method or property is not available because the Clipboard is empty or not valid.");
-    }
+    EXPECT_THAT([&] { selection->Paste(); },
+                ThrowsMessage<word::EWordError>(
+                    "This method or property is not available because the Clipboard is empty or not valid."));
     EXPECT_EQ(Narrow(document->Content()->Text()), "ab\r");
 
     platform::SetClipboardText("x\r\ny");

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "Failure.h"
 #include "ManualCommands.h"
 
 namespace lorivex::manual {
@@ -25,12 +26,7 @@ std::vector<CommandLine> Plan(const std::string& text)
 
 std::string ErrorOf(const std::string& text)
 {
-    try {
-        Plan(text);
-    } catch (const ManualError& e) {
-        return e.what();
-    }
-    return {};
+    return test::MessageOf<ManualError>([&] { Plan(text); });
 }
 
 TEST(ManualCommands, EveryConstructBecomesItsCommandInAWorkingOrder)

@@ -2,6 +2,7 @@
 // mistake stops the build with the file and line to look at.
 #include <gtest/gtest.h>
 
+#include "Failure.h"
 #include "ManualSource.h"
 
 namespace lorivex::manual {
@@ -17,14 +18,11 @@ Manual Parse(const std::string& text)
 // The message of the error the text raises, or "" when it parses.
 std::string ErrorOf(const std::string& text, bool check = false)
 {
-    try {
+    return test::MessageOf<ManualError>([&] {
         Manual manual = Parse(text);
         if (check)
             CheckManual(manual);
-    } catch (const ManualError& e) {
-        return e.what();
-    }
-    return {};
+    });
 }
 
 std::vector<std::string> Texts(const std::vector<Span>& spans)

@@ -2,6 +2,7 @@
 // the files that are no text at all.
 #include <gtest/gtest.h>
 
+#include "Failure.h"
 #include "TestSupport.h"
 #include "base/Exception.h"
 #include "highlight/SourceText.h"
@@ -21,12 +22,7 @@ std::string Bytes(const char (&literal)[N])
 
 std::string ErrorOf(const std::string& bytes, const std::string& name = "sample.c")
 {
-    try {
-        DecodeSourceText(bytes, name);
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return "";
+    return test::MessageOf([&] { DecodeSourceText(bytes, name); });
 }
 
 TEST(SourceText, ByteOrderMarksAndUtf8AreDecoded)
@@ -61,12 +57,8 @@ TEST(SourceText, BinaryDataAndBrokenUtf8AreRefusedNamingTheFile)
     EXPECT_NE(ErrorOf("\xFF\xFEx").find("middle of a character"), std::string::npos);
     EXPECT_NE(ErrorOf("\xEF\xBB\xBF" "caf\xE9").find("not valid UTF-8"), std::string::npos);
     TempFolder folder;
-    try {
-        ReadSourceFile(folder / "missing.pas");
-        FAIL() << "a missing file reads";
-    } catch (const Exception& e) {
-        EXPECT_NE(e.Message().find("missing.pas"), std::string::npos) << e.Message();
-    }
+    EXPECT_THAT([&] { ReadSourceFile(folder / "missing.pas"); },
+                ThrowsMessage<Exception>(testing::HasSubstr("missing.pas")));
 }
 
 TEST(SourceText, LineEnds)

@@ -2,6 +2,7 @@
 // registry seam; the Windows-only steps (type library, Word's installation,
 // attaching to Word) answered by a stand-in that hands over the engine's
 // Word.
+#include "Failure.h"
 #include "host/HostFixture.h"
 
 #include <algorithm>
@@ -172,12 +173,8 @@ TEST_F(HostRegistration, AWordStartedForUnregistrationIsQuit)
 TEST_F(HostRegistration, AWordThatCannotBeReachedStopsUnregistration)
 {
     Registrar.Register("/opt/Lorivex/Lorivex.dll");
-    try {
-        Registrar.Unregister();
-        FAIL() << "unregistration went on";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Can't unregister add-in controls.");
-    }
+    EXPECT_THAT([&] { Registrar.Unregister(); },
+                ThrowsMessage<Exception>("Can't unregister add-in controls."));
     // Stopped there: nothing after it was removed.
     EXPECT_TRUE(Registry.KeyExists(RootKey::ClassesRoot, ClsidKey));
     EXPECT_TRUE(Registry.KeyExists(RootKey::LocalMachine, AddInKey));

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Failure.h"
 #include "TestSupport.h"
 #include "base/Exception.h"
 #include "platform/FileSystem.h"
@@ -23,17 +24,11 @@ using testing::HasSubstr;
 
 constexpr std::uint32_t Rgb(int r, int g, int b) { return std::uint32_t(r) | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16); }
 
-// Expects Body to raise lorivex::Exception and returns its message.
+// The message of the failure the body raises ("" for none).
 template <class Body>
 std::string FailureOf(Body&& body)
 {
-    try {
-        body();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    ADD_FAILURE() << "no Exception was raised";
-    return {};
+    return test::MessageOf(std::forward<Body>(body));
 }
 
 // ---------------------------------------------------------------- GIF files

@@ -2,6 +2,7 @@
 // has the real registry and is tested there.
 #ifndef _WIN32
 
+#include "Failure.h"
 #include "platform/Registry.h"
 
 #include <gmock/gmock.h>
@@ -27,6 +28,7 @@ extern char** environ;
 
 namespace lorivex::platform {
 namespace {
+using lorivex::test::ThrowsMessage;
 
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
@@ -176,14 +178,7 @@ TEST_F(RegistryTest, ReadingAMissingValueOrAnotherKindRaises)
 {
     reg.WriteString(HKCU, Settings, "Name", "text");
     reg.WriteDWord(HKCU, Settings, "Count", 3);
-    auto message = [](auto read) {
-        try {
-            read();
-        } catch (const Exception& e) {
-            return e.Message();
-        }
-        return std::string("no exception");
-    };
+    auto message = [](auto read) { return test::MessageOf(read); };
     const std::string key = "HKEY_CURRENT_USER\\" + Settings;
     EXPECT_EQ(message([&] { reg.ReadString(HKCU, Settings, "Nmae"); }),
               "The registry value \"Nmae\" of " + key + " does not exist");
@@ -202,12 +197,8 @@ TEST_F(RegistryTest, AHiveThatCannotBeWrittenIsReportedNotCrashedOn)
     EXPECT_FALSE(reg.KeyExists(HKCU, "Software"));
     EXPECT_FALSE(reg.CreateKey(HKCU, "Software"));
     EXPECT_FALSE(reg.DeleteValue(HKCU, "Software", "X"));
-    try {
-        reg.WriteDWord(HKCU, "Software", "X", 1);
-        FAIL() << "the write did not raise";
-    } catch (const Exception& e) {
-        EXPECT_THAT(e.Message(), HasSubstr(HiveFile().string()));
-    }
+    EXPECT_THAT([&] { reg.WriteDWord(HKCU, "Software", "X", 1); },
+                ThrowsMessage<Exception>(testing::HasSubstr(HiveFile().string())));
     EXPECT_EQ(ReadBytes(configHome_ / "lorivex"), "in the way");
 }
 
@@ -234,13 +225,9 @@ TEST_F(RegistryTest, ADamagedHiveIsNamedWithItsLineAndLeftAlone)
         for (auto call : {+[](Registry& r) { r.KeyExists(HKCU, "A"); },
                           +[](Registry& r) { r.WriteString(HKCU, "A", "X", "new"); },
                           +[](Registry& r) { r.DeleteKey(HKCU, "A"); }}) {
-            try {
-                call(reg);
-                ADD_FAILURE() << "no exception";
-            } catch (const Exception& e) {
-                EXPECT_THAT(e.Message(), HasSubstr(HiveFile().string() + " is damaged"));
-                EXPECT_THAT(e.Message(), HasSubstr(where));
-            }
+            EXPECT_THAT([&] { call(reg); },
+                        ThrowsMessage<Exception>(testing::AllOf(HasSubstr(HiveFile().string() + " is damaged"),
+                                                                HasSubstr(where))));
         }
         EXPECT_EQ(ReadBytes(HiveFile()), text);
         EXPECT_THAT(FolderEntries(), ElementsAre("HKEY_CURRENT_USER.lock", "HKEY_CURRENT_USER.reg"));

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "Failure.h"
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
 #include "platform/Guid.h"
@@ -30,6 +31,7 @@
 
 namespace lorivex::platform {
 namespace {
+using lorivex::test::ThrowsMessage;
 
 using testing::HasSubstr;
 
@@ -132,12 +134,8 @@ TEST_F(SeamRegistry, ReadingAMissingValueOrAnotherKindRaises)
     registry.WriteString(Root, Key, "Text", "42");
     registry.WriteDWord(Root, Key, "Number", 42);
 
-    try {
-        registry.ReadString(Root, Key, "NoSuchValue");
-        ADD_FAILURE() << "a missing value was read";
-    } catch (const Exception& e) {
-        EXPECT_THAT(e.Message(), HasSubstr("NoSuchValue")); // the user must learn which one
-    }
+    EXPECT_THAT([&] { registry.ReadString(Root, Key, "NoSuchValue"); },
+                ThrowsMessage<Exception>(testing::HasSubstr("NoSuchValue")));
     EXPECT_THROW(registry.ReadDWord(Root, Key, "NoSuchValue"), Exception);
     EXPECT_THROW(registry.ReadString(Root, Key + "\\NoSuchKey", "Text"), Exception);
     EXPECT_THROW(registry.ReadDWord(Root, Key, "Text"), Exception);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <thread>
 
+#include "Failure.h"
 #include "ScopedInstall.h"
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
@@ -13,6 +14,8 @@
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
+using lorivex::test::MessageAndTrace;
 
 using namespace ui;
 
@@ -22,13 +25,8 @@ TEST(GetVersionInfo, TheStampedVersionOfAFile)
     test::TempFolder scratch;
     std::string plain = scratch / "plain.dll";
     test::WriteTextFile(plain, "no version here");
-    try {
-        GetVersionInfo(plain);
-        FAIL() << "no failure";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "The file \"" + plain + "\" has no version information.");
-        EXPECT_EQ(e.CallStack(), "AboutFormUnit.GetVersionInfo\r\n");
-    }
+    EXPECT_THAT([&] { GetVersionInfo(plain); },
+                Throws<ElxException>(MessageAndTrace("The file \"" + plain + "\" has no version information.", "AboutFormUnit.GetVersionInfo\r\n")));
 }
 
 TEST(AboutForm, ShowsTheVersionOfTheInstalledBinary)

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "Failure.h"
 #include "platform/Desktop.h"
 #include "services/DialogFrame.h"
 #include "ui/headless/Answerers.h"
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
+using lorivex::test::MessageAndTrace;
+using lorivex::test::Trace;
 
 using namespace ui;
 
@@ -36,13 +40,8 @@ TEST_F(DialogFrame, ThePreviousOwnerIsBackAlsoWhenTheModalLoopFails)
 {
     auto form = CreateLorivexForm<TProbeDialog>(0);
     auto answer = ScopedAnswer::Form("TProbeDialog", [](TForm&) { throw Exception("The person walked away"); });
-    try {
-        ShowModalDialog(*form);
-        FAIL() << "no failure";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "The person walked away");
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.ShowModalDialog\r\n");
-    }
+    EXPECT_THAT([&] { ShowModalDialog(*form); },
+                Throws<ElxException>(MessageAndTrace("The person walked away", "LorivexUtilsUnit.ShowModalDialog\r\n")));
     EXPECT_EQ(Application().Handle(), 4242u);
     EXPECT_FALSE(form->Visible());
     EXPECT_FALSE(form->Modal());
@@ -58,12 +57,8 @@ public:
 
 TEST_F(DialogFrame, AFailureOfCreationCarriesBothContexts)
 {
-    try {
-        CreateLorivexForm<TFailingDialog>(0);
-        FAIL() << "no failure";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.CreateLorivexForm\r\nTFailingDialog.FormCreate\r\n");
-    }
+    EXPECT_THAT([&] { CreateLorivexForm<TFailingDialog>(0); },
+                Throws<ElxException>(Trace("LorivexUtilsUnit.CreateLorivexForm\r\nTFailingDialog.FormCreate\r\n")));
     EXPECT_TRUE(Application().Forms().empty()); // the half-made form is gone
 }
 

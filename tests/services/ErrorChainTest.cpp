@@ -2,10 +2,13 @@
 
 #include <stdexcept>
 
+#include "Failure.h"
 #include "base/Guarded.h"
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
+using lorivex::test::MessageAndTrace;
 
 class TInner : public TObject {
 public:
@@ -32,14 +35,9 @@ void Outer()
 
 TEST(ErrorChain, ThreeLevelsGiveThreeLinesOutermostFirstAndTheFirstMessage)
 {
-    try {
-        Outer();
-        FAIL() << "no failure";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "Disk is full");
-        // The method of a derived class reports the run-time class.
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.Outer\r\nTMiddle.Run\r\nTDerivedInner.Fail\r\n");
-    }
+    // The method of a derived class reports the run-time class.
+    EXPECT_THAT(Outer, Throws<ElxException>(MessageAndTrace(
+                           "Disk is full", "LorivexUtilsUnit.Outer\r\nTMiddle.Run\r\nTDerivedInner.Fail\r\n")));
 }
 
 TEST(ErrorChain, SilentAbortEndsOnlyTheFunctionThatCatchesIt)
@@ -60,33 +58,17 @@ TEST(ErrorChain, SilentAbortEndsOnlyTheFunctionThatCatchesIt)
 
 TEST(ErrorChain, StandardLibraryFailuresJoinTheChainAndOthersPassUntouched)
 {
-    try {
-        Guarded("Unit", "F", [] { Guarded("Unit", "G", [] { throw std::runtime_error("foreign"); }); });
-        FAIL();
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "foreign");
-        EXPECT_EQ(e.CallStack(), "Unit.F\r\nUnit.G\r\n");
-    }
-    try {
-        Guarded("Unit", "F", [] { throw 42; });
-        FAIL();
-    } catch (const Exception&) {
-        FAIL() << "wrapped something that is no failure of any library";
-    } catch (int value) {
-        EXPECT_EQ(value, 42);
-    }
+    EXPECT_THAT([&] { Guarded("Unit", "F", [] { Guarded("Unit", "G", [] { throw std::runtime_error("foreign"); }); }); },
+                Throws<ElxException>(MessageAndTrace("foreign", "Unit.F\r\nUnit.G\r\n")));
+    // Something that is no failure of any library is not wrapped.
+    EXPECT_THAT([] { Guarded("Unit", "F", [] { throw 42; }); }, Throws<int>());
 }
 
 TEST(ErrorChain, RaiseWithContextKeepsMessageAndReturnsOnlyForAbort)
 {
     EXPECT_NO_THROW(RaiseWithContext("C", "F", EAbort()));
-    try {
-        RaiseWithContext("C", "F", ElxException("m", "X.Y\r\n"));
-        FAIL();
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "m");
-        EXPECT_EQ(e.CallStack(), "C.F\r\nX.Y\r\n");
-    }
+    EXPECT_THAT([&] { RaiseWithContext("C", "F", ElxException("m", "X.Y\r\n")); },
+                Throws<ElxException>(MessageAndTrace("m", "C.F\r\nX.Y\r\n")));
 }
 
 TEST(ErrorChain, GuardedReturnsTheBodysValue)

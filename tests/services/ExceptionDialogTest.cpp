@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "Failure.h"
 #include "FakeWordApplication.h"
 #include "ScopedInstall.h"
 #include "platform/Clipboard.h"
@@ -13,6 +14,8 @@
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
+using lorivex::test::MessageAndTrace;
 
 using namespace ui;
 
@@ -169,13 +172,8 @@ TEST_F(ExceptionDialogTest, AFailureThreeCallsDeepReachesTheUserWithItsTrace)
 TEST_F(ExceptionDialogTest, ADialogNoOneAnswersLeavesTheFailureUnhandled)
 {
     bool handled = false;
-    try {
-        AddInModuleError(Exception("Disk is full"), handled, word);
-        FAIL() << "no failure";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "No one is there to answer the dialog 'Lorivex Application Error' (TlxExceptionDialog)");
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.ShowModalDialog\r\n");
-    }
+    EXPECT_THAT([&] { AddInModuleError(Exception("Disk is full"), handled, word); },
+                Throws<ElxException>(MessageAndTrace("No one is there to answer the dialog 'Lorivex Application Error' (TlxExceptionDialog)", "LorivexUtilsUnit.ShowModalDialog\r\n")));
     EXPECT_FALSE(handled);
     EXPECT_TRUE(ui::Application().Forms().empty());
 }

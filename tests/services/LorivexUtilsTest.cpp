@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Api.h"
 #endif
 
+#include "Failure.h"
 #include "TestSupport.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -12,6 +13,9 @@
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
+using lorivex::test::ThrowsMessage;
+using lorivex::test::MessageAndTrace;
 
 using test::TempFolder;
 using test::WriteTextFile;
@@ -147,13 +151,8 @@ TEST(GetLorivexDir, FolderOfTheRegisteredBinaryWithTrailingDelimiter)
     using namespace platform;
     auto& registry = GetRegistry();
     registry.DeleteKey(RootKey::ClassesRoot, std::string("CLSID\\") + AddInClsid);
-    try {
-        GetLorivexDir();
-        FAIL() << "no failure without registration";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "Lorivex requires a higher permission than the current.");
-        EXPECT_EQ(e.CallStack(), "LorivexUtilsUnit.GetLorivexDir\r\n");
-    }
+    EXPECT_THAT([&] { GetLorivexDir(); },
+                Throws<ElxException>(MessageAndTrace("Lorivex requires a higher permission than the current.", "LorivexUtilsUnit.GetLorivexDir\r\n")));
     TempFolder install;
     std::string binary = install / "Lorivex.dll";
     registry.WriteString(RootKey::ClassesRoot, AddInServerKey(), "", binary);
@@ -177,12 +176,8 @@ TEST(GetLorivexDir, AnUnreadableKeyAsksForHigherPermission)
 {
     test::ScopedSettings settings;
     ASSERT_TRUE(platform::ForceDirectories(settings.Folder() / "lorivex/HKEY_CLASSES_ROOT.reg"));
-    try {
-        GetLorivexDir();
-        FAIL() << "an unreadable registry gave a folder";
-    } catch (const ElxException& e) {
-        EXPECT_EQ(e.Message(), "Lorivex requires a higher permission than the current.");
-    }
+    EXPECT_THAT([&] { GetLorivexDir(); },
+                ThrowsMessage<ElxException>("Lorivex requires a higher permission than the current."));
 }
 
 // Names the file system holds but that are no valid UTF-8 are entries like

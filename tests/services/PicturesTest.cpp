@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "Failure.h"
 #include "TestSupport.h"
 #include "base/Exception.h"
 #include "platform/FileSystem.h"
@@ -15,6 +16,7 @@
 
 namespace lorivex {
 namespace {
+using lorivex::test::Throws;
 
 using ui::Rgb;
 
@@ -43,14 +45,11 @@ TEST(PictureBitmap, LoaderMessageReachesTheCallerUnchanged)
     test::TempFolder folder;
     std::string path = folder / "Broken.gif";
     test::WriteTextFile(path, "GIF89a\x10");
-    try {
-        LoadPictureBitmap(path);
-        FAIL() << "a damaged picture loaded";
-    } catch (const ElxException& e) {
-        FAIL() << "the loader added a trace of its own: " << e.CallStack();
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "The picture \"" + path + "\" is damaged: it ends too soon.");
-    }
+    // The loader adds no trace of its own: the caller's context comes first.
+    EXPECT_THAT([&] { LoadPictureBitmap(path); },
+                Throws<Exception>(testing::AllOf(
+                    testing::Property(&Exception::Message, "The picture \"" + path + "\" is damaged: it ends too soon."),
+                    testing::Not(testing::WhenDynamicCastTo<const ElxException&>(testing::_)))));
 }
 
 #ifndef _WIN32

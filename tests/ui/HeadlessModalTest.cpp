@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Failure.h"
 #include "platform/FileSystem.h"
 #include "ui/Application.h"
 #include "ui/Buttons.h"
@@ -10,6 +11,7 @@
 
 namespace lorivex::ui {
 namespace {
+using lorivex::test::ThrowsMessage;
 
 // A dialog that refuses OK until its box is ticked, as the compile options
 // do when the output file exists.
@@ -63,24 +65,16 @@ TEST_F(HeadlessModal, ADialogThatNeverClosesIsAFailureNotAHang)
         ++rounds;
         form.PressEnter();
     });
-    try {
-        dialog->ShowModal();
-        FAIL() << "no failure";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "The dialog 'Confirm' (TConfirmDialog) is still open after 20 answers");
-    }
+    EXPECT_THAT([&] { dialog->ShowModal(); },
+                ThrowsMessage<Exception>("The dialog 'Confirm' (TConfirmDialog) is still open after 20 answers"));
     EXPECT_EQ(rounds, 20);
     EXPECT_FALSE(dialog->Visible());
 }
 
 TEST_F(HeadlessModal, NoAnswerIsAClearFailure)
 {
-    try {
-        dialog->ShowModal();
-        FAIL() << "no failure";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "No one is there to answer the dialog 'Confirm' (TConfirmDialog)");
-    }
+    EXPECT_THAT([&] { dialog->ShowModal(); },
+                ThrowsMessage<Exception>("No one is there to answer the dialog 'Confirm' (TConfirmDialog)"));
     // A second attempt is possible: the failed one left no modal state.
     auto answer = ScopedAnswer::Form("TConfirmDialog", [](TForm& form) { form.PressEscape(); });
     EXPECT_EQ(dialog->ShowModal(), mrCancel); // no cancel button: Escape closes with Cancel

@@ -2,6 +2,7 @@
 // Enter, Escape, the close box, a failing handler), what it shuts out while
 // it runs (the owner, other forms), what it restores, and the calls from
 // workers it runs while it waits.
+#include "Failure.h"
 #include "Win32Support.h"
 
 #include <atomic>
@@ -13,6 +14,7 @@
 
 namespace lorivex::ui::win32::test {
 namespace {
+using lorivex::test::ThrowsMessage;
 
 class TAskDialog : public TForm {
 public:
@@ -122,12 +124,8 @@ TEST_F(ModalLoop, AFailingHandlerLeavesShowModalAndPutsTheOwnerBack)
     dialog = Application().CreateForm<TAskDialog>();
     dialog->OkButton->OnClick = [](TComponent&) { throw Exception("The disk is full"); };
     PostOnShow(*dialog->OkButton, BM_CLICK);
-    try {
-        dialog->ShowModal();
-        FAIL() << "no failure";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "The disk is full");
-    }
+    EXPECT_THAT([&] { dialog->ShowModal(); },
+                ThrowsMessage<Exception>("The disk is full"));
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_FALSE(IsWindowVisible(WindowOf(*dialog)));
     EXPECT_FALSE(dialog->Visible());
@@ -232,12 +230,8 @@ TEST_F(ModalLoop, ProcessMessagesDispatchesWhatWaitsWithoutBlockingAndRaisesFail
 
     dialog->CancelButton->OnClick = [](TComponent&) { throw Exception("Handler failed"); };
     PostMessageW(WindowOf(*dialog->CancelButton), BM_CLICK, 0, 0);
-    try {
-        Application().ProcessMessages();
-        FAIL() << "no failure";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "Handler failed");
-    }
+    EXPECT_THAT([&] { Application().ProcessMessages(); },
+                ThrowsMessage<Exception>("Handler failed"));
 }
 
 } // namespace
