@@ -30,6 +30,11 @@ int RunVariable(const std::vector<std::string>& args);
 int RunStyleSheet(const std::vector<std::string>& args);
 int RunPasteCode(const std::vector<std::string>& args);
 std::string PasteCodeUsage();
+int RunRecent(const std::vector<std::string>& args);
+int RunTemplates(const std::vector<std::string>& args);
+int RunNew(const std::vector<std::string>& args);
+int RunSymbols(const std::vector<std::string>& args);
+int RunSymbol(const std::vector<std::string>& args);
 int RunAbout(const std::vector<std::string>& args);
 int RunHelp(const std::vector<std::string>& args);
 

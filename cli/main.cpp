@@ -132,6 +132,42 @@ const std::vector<Command>& Commands()
          "file. The document is saved.\n",
          RunStyleSheet},
         {"paste-code", "Paste a source file as syntax-highlighted code", PasteCodeUsage(), RunPasteCode},
+        {"recent", "List the recently compiled documents and help files",
+         "Usage: lorivex recent [--open N]\n"
+         "\n"
+         "Lists what the toolbar's Recent menu shows: the documents compiled last and\n"
+         "the help files they made, most recent first, each with its number, its kind\n"
+         "and its path; a file that is gone is marked (missing). With --open N, does\n"
+         "what choosing item N does: a document is opened, a help file is shown with\n"
+         "the program that opens .chm files (xdg-open, or LORIVEX_OPEN_COMMAND).\n",
+         RunRecent},
+        {"templates", "List the installed templates for new help documents",
+         "Usage: lorivex templates\n"
+         "\n"
+         "Lists the templates the toolbar's Templates menu shows: the documents in the\n"
+         "\"templates\" folder of the installation whose extension begins with .doc\n"
+         "(what Windows finds for *.doc), by name and path.\n",
+         RunTemplates},
+        {"new", "Start a new help document from a template",
+         "Usage: lorivex new --template NAME DOC.docx [--overwrite]\n"
+         "\n"
+         "Makes DOC.docx from the installed template NAME (see lorivex templates), as\n"
+         "choosing it in the Templates menu does, and saves it. An existing DOC.docx\n"
+         "is replaced only with --overwrite.\n",
+         RunNew},
+        {"symbols", "List the installed symbol pictures",
+         "Usage: lorivex symbols\n"
+         "\n"
+         "Lists the pictures the toolbar's Symbols menu shows: the .bmp and .gif files\n"
+         "of the \"Symbols\" folder of the installation, with their size in pixels.\n",
+         RunSymbols},
+        {"symbol", "Insert a symbol picture into a document",
+         "Usage: lorivex symbol DOC.docx --symbol NAME [--at TEXT]\n"
+         "\n"
+         "Inserts the symbol NAME (see lorivex symbols) as choosing it in the Symbols\n"
+         "menu does: in place of the first occurrence of TEXT, or at the end of the\n"
+         "document. The picture is kept in the document. The document is saved.\n",
+         RunSymbol},
         {"about", "Show the program information (version, web page)",
          "Usage: lorivex about\n"
          "\n"
