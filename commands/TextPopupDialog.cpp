@@ -146,21 +146,16 @@ int TTextPopupDialog::GetPopupIx(const word::DocumentPtr& document)
         auto bookmarks = document->Bookmarks();
         const bool showHidden = bookmarks->ShowHidden();
         bookmarks->SetShowHidden(true);
-        int popupIx = 1;
+        int count = 0;
         Finally(
             [&] {
                 const long total = bookmarks->Count();
                 for (long i = 1; i <= total; ++i)
                     if (word::FromWord(bookmarks->Item(i)->Name()).starts_with(PopupBookmarkPrefix))
-                        ++popupIx;
-                // After a popup's bookmark has gone the count can name a popup
-                // still in the document; taking its number would move its
-                // bookmark and give both links one script variable.
-                while (bookmarks->Exists(word::ToWord(PopupBookmarkPrefix + std::to_string(popupIx))))
-                    ++popupIx;
+                        ++count;
             },
             [&] { bookmarks->SetShowHidden(showHidden); });
-        return popupIx;
+        return count + 1;
     });
 }
 

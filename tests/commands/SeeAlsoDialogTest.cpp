@@ -57,9 +57,11 @@ protected:
     }
     void Choose(TSeeAlsoDialog& dialog, const std::vector<std::string>& paths)
     {
-        for (const auto& path : paths)
-            if (auto* node = Node(dialog, path))
+        for (const auto& path : paths) {
+            if (auto* node = Node(dialog, path)) {
                 EXPECT_TRUE(dialog.TopicTree->Select(*node, ui::ssCtrl)) << path;
+            }
+        }
     }
 
     // The topic's related-topic field, found as the compile run finds it.
@@ -171,9 +173,11 @@ TEST_F(SeeAlso, TheEditedTopicIsMarkedNamedInTheBannerAndCannotBeChosen)
         EXPECT_EQ(Node(dialog, "Setup\\Upgrading")->ImageIndex, tiPage);
         EXPECT_EQ(Node(dialog, "Reference")->ImageIndex, tiPage);
         // Every node is shown.
-        for (auto* node : dialog.TopicTree->Items.All())
-            if (node->HasChildren())
+        for (auto* node : dialog.TopicTree->Items.All()) {
+            if (node->HasChildren()) {
                 EXPECT_TRUE(node->Expanded()) << node->Text;
+            }
+        }
         EXPECT_EQ(dialog.TopicTree->Items.Count(), 5);
     });
     EXPECT_EQ(Narrow(TopicField(document, "requirement text")->Data()), "Intro\r\n");

@@ -5,10 +5,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
 #include <regex>
+#include <set>
 
 #include "e2e/EndToEnd.h"
 #include "engine/DocxBuilder.h"
@@ -16,6 +18,7 @@
 #include "engine/WordXml.h"
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
+#include "platform/Registry.h"
 #include "platform/Versions.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
@@ -79,6 +82,11 @@ protected:
         for (const auto& args : edits)
             runs_->emplace_back(args[0] + " " + args[2] + " " + (args.size() > 3 ? args[3] : ""),
                                 RunLorivex(args, temp_->Path()));
+        // The saves replaced the document in place: nothing else is left
+        // beside it.
+        folder_ = new std::set<std::string>;
+        for (const auto& entry : platform::ListDirectory(scratch_->Path()))
+            folder_->insert(entry.Name);
         // Copied before compiling: what the author saved.
         std::filesystem::copy_file(doc, *scratch_ / "Saved.docx");
         compile_ = new ProgramRun(RunLorivex(
@@ -89,6 +97,7 @@ protected:
     static void TearDownTestSuite()
     {
         delete files_;
+        delete folder_;
         delete compile_;
         delete runs_;
         delete temp_;
@@ -124,13 +133,19 @@ protected:
         ADD_FAILURE() << "no topic " << title;
         return "";
     }
-    const std::string& Page(const std::string& title) { return File("/" + FileOf(title)); }
+    const std::string& Page(const std::string& title)
+    {
+        std::string name = FileOf(title);
+        name.insert(name.begin(), '/');
+        return File(name);
+    }
 
     static TempFolder* scratch_;
     static TempFolder* temp_;
     static std::vector<std::pair<std::string, ProgramRun>>* runs_;
     static ProgramRun* compile_;
     static std::map<std::string, std::string>* files_;
+    static std::set<std::string>* folder_;
     word::ApplicationPtr app_;
 };
 
@@ -139,6 +154,7 @@ TempFolder* AuthoringCommands::temp_;
 std::vector<std::pair<std::string, ProgramRun>>* AuthoringCommands::runs_;
 ProgramRun* AuthoringCommands::compile_;
 std::map<std::string, std::string>* AuthoringCommands::files_;
+std::set<std::string>* AuthoringCommands::folder_;
 
 TEST_F(AuthoringCommands, EveryCommandSucceedsAndLeavesNoTemporaryFile)
 {
@@ -146,6 +162,7 @@ TEST_F(AuthoringCommands, EveryCommandSucceedsAndLeavesNoTemporaryFile)
         EXPECT_EQ(run.exitCode, 0) << what << ": " << run.output;
     EXPECT_EQ(compile_->exitCode, 0) << compile_->output;
     EXPECT_TRUE(platform::ListDirectory(temp_->Path()).empty());
+    EXPECT_EQ(*folder_, (std::set<std::string>{"Manual.docx", "help.css", "add.cpp"}));
 }
 
 TEST_F(AuthoringCommands, TheSavedDocumentHoldsWhatTheCommandsWrote)
@@ -224,7 +241,7 @@ TEST_F(AuthoringCommands, ThePopupScriptAndItsLinkAreInThePage)
     EXPECT_THAT(welcome, HasSubstr("    lxPopupText1='It\\'s in C:\\\\Temp';   </script></div>"));
     EXPECT_THAT(welcome, HasSubstr("lxPopupFont1='Helvetica,10,,italic';"));
     EXPECT_THAT(welcome, ::testing::ContainsRegex(
-                             "</script></div>\\s*<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
+                             "</script></div>\\s*(<a name=\"_lxPopupBookmark1\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
                              "lxPopupFont1,9,9,-1,-1\\)\"[^>]*>Details</a>"));
 }
 
@@ -261,6 +278,57 @@ TEST_F(AuthoringCommands, ThePastedCodeIsInColour)
     EXPECT_THAT(requirements, ::testing::ContainsRegex("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*int ?<"));
     EXPECT_THAT(requirements, ::testing::ContainsRegex("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*// Adds two numbers\\."));
     EXPECT_THAT(requirements, HasSubstr("Courier New"));
+}
+
+// The commands that take back what others did, and the selection at the end
+// of the document when no --at is given.
+TEST(AuthoringUndo, UnlinkingAndChoosingNothingLeaveNoTraceInThePages)
+{
+    TempFolder scratch, temp;
+    const std::string doc = scratch / "Manual.docx";
+    WriteManual(doc);
+    WriteTextFile(scratch / "help.css", "p { margin: 0; }\n");
+    const std::vector<std::vector<std::string>> edits = {
+        {"stylesheet", doc, scratch / "help.css"},
+        {"related", doc, "--topic", "Welcome", "--select", "Reference"},
+        {"variable", doc, "--at", "LINKS", "--name", "lxSeeAlsoLinks"},
+        {"stylesheet", doc, "--none"},
+        {"related", doc, "--topic", "Welcome"},
+        {"variable", doc, "--name", "lxTopicTitle"},
+    };
+    for (const auto& args : edits) {
+        auto run = RunLorivex(args, temp.Path());
+        ASSERT_EQ(run.exitCode, 0) << args[0] << ": " << run.output;
+    }
+
+    auto app = engine::CreateApplication();
+    auto document = app->Documents()->Open(word::ToWord(doc));
+    EXPECT_EQ(GetDocProperty(document, "lxCustomStyleSheet"), "");
+    std::vector<std::string> data;
+    for (long i = 1; i <= document->Fields()->Count(); ++i)
+        if (document->Fields()->Item(i)->Type() == word::wdFieldAddin)
+            data.push_back(Narrow(document->Fields()->Item(i)->Data()));
+    EXPECT_EQ(data, std::vector<std::string>{""}) << "one field, emptied";
+    const std::string text = Narrow(document->Content()->Text());
+    EXPECT_TRUE(text.ends_with("All the commands.Topic Title\r")) << text;
+    document->Close(false);
+
+    auto compile = RunLorivex({"compile", doc, "-o", scratch / "out/Manual.chm", "--no-open", "--overwrite", "--toc"},
+                              temp.Path());
+    ASSERT_EQ(compile.exitCode, 0) << compile.output;
+    auto files = UnpackChm(scratch / "out/Manual.chm", scratch);
+    EXPECT_EQ(files.count("/help.css"), 0u);
+    const std::string& toc = files["/TableOfContents.hhc"];
+    auto names = SitemapValues(toc, "Name"), locals = SitemapValues(toc, "Local");
+    ASSERT_EQ(names.size(), locals.size());
+    ASSERT_EQ(names.size(), 4u) << toc;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const std::string& page = files["/" + locals[i]];
+        EXPECT_THAT(page, ::testing::Not(HasSubstr("<link"))) << names[i];
+        EXPECT_THAT(page, ::testing::Not(HasSubstr("See Also"))) << names[i];
+        EXPECT_THAT(page, ::testing::Not(HasSubstr("Topic1"))) << names[i];
+    }
+    EXPECT_THAT(files["/" + locals[3]], HasSubstr("All the commands.Reference</p>"));
 }
 
 // ---------------------------------------------------------------- bad input
@@ -381,15 +449,38 @@ TEST_F(AuthoringInput, EachCommandExplainsItsOptions)
     }
 }
 
+// The help file is looked for in the installation folder that the add-in's
+// registration names.
+TEST_F(AuthoringInput, HelpOpensTheManualBuiltBesideTheProgram)
+{
+    const std::string manual =
+        platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "Lorivex2008.chm");
+    ASSERT_TRUE(platform::FileExists(manual)) << "the build makes the manual";
+    ScopedSettings settings;
+    const std::string opener = scratch_ / "opener.sh", opened = scratch_ / "opened.txt";
+    WriteTextFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > \"" + opened + ".part\" && mv \"" + opened + ".part\" \"" +
+                              opened + "\"\n");
+    ASSERT_EQ(chmod(opener.c_str(), 0755), 0);
+    ScopedEnv env("LORIVEX_OPEN_COMMAND", opener.c_str());
+    auto help = Run({"help"});
+    EXPECT_EQ(help.exitCode, 0) << help.output;
+    EXPECT_THAT(help.output, HasSubstr("Opened " + manual));
+    // The opener runs on its own, detached from the program.
+    for (int i = 0; i < 100 && !platform::FileExists(opened); ++i)
+        usleep(50000);
+    EXPECT_EQ(platform::ReadFileBytes(opened), manual);
+}
+
 TEST_F(AuthoringInput, HelpWithoutTheHelpFileNamesWhereItShouldBe)
 {
-    const std::string expected =
-        platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "Lorivex2008.chm");
-    if (platform::FileExists(expected))
-        GTEST_SKIP() << "a help file is installed beside the program";
+    ScopedSettings settings;
+    const std::string installed = scratch_ / "lorivex";
+    WriteTextFile(installed, "");
+    platform::GetRegistry().WriteString(platform::RootKey::ClassesRoot, AddInServerKey(), "", installed);
     auto help = Run({"help"});
     EXPECT_EQ(help.exitCode, 1);
-    EXPECT_THAT(help.output, HasSubstr("The Lorivex help file could not be located. (" + expected + ")"));
+    EXPECT_THAT(help.output,
+                HasSubstr("The Lorivex help file could not be located. (" + (scratch_ / "Lorivex2008.chm") + ")"));
     EXPECT_THAT(help.output, HasSubstr("TLorivexModule.ShowApplicationHelpClick"));
 }
 
