@@ -70,6 +70,7 @@ protected:
             {"keyword", doc, "--at", "setup program"},
             {"related", doc, "--topic", "Welcome", "--select", "Installation\\Requirements", "--select", "Reference"},
             {"popup", doc, "--at", "Details", "--text", "It's in C:\\Temp"},
+            {"popup", doc, "--link", "More", "--text", "First\\nSecond"},
             {"variable", doc, "--at", "TITLE1", "--name", "lxTopicTitle"},
             {"variable", doc, "--at", "TITLE2", "--name", "lxTopicTitle"},
             {"variable", doc, "--at", "FILE", "--name", "lxCompiledFile"},
@@ -173,8 +174,12 @@ TEST_F(AuthoringCommands, TheSavedDocumentHoldsWhatTheCommandsWrote)
     for (long i = 1; i <= document->Fields()->Count(); ++i) {
         auto field = document->Fields()->Item(i);
         codes.push_back(Narrow(field->Code()->Text()));
-        if (field->Type() == word::wdFieldAddin)
+        if (field->Type() == word::wdFieldAddin) {
             seeAlso = Narrow(field->Data());
+            auto code = field->Code();
+            EXPECT_EQ(document->Range(code->Start() - 1, code->End() + 1)->Font()->Hidden(), -1)
+                << "the related topics' field is hidden";
+        }
     }
     EXPECT_THAT(codes, ::testing::IsSupersetOf({" XE \"setup program\" ", " ADDIN lxSeeAlsoData ",
                                                 " DOCPROPERTY lxTopicTitle ", " DOCPROPERTY lxCompiledFile ",
@@ -194,10 +199,16 @@ TEST_F(AuthoringCommands, TheSavedDocumentHoldsWhatTheCommandsWrote)
     bookmarks->SetShowHidden(true);
     ASSERT_TRUE(bookmarks->Exists(u"_lxPopupBookmark1"));
     EXPECT_EQ(Narrow(bookmarks->Item(u"_lxPopupBookmark1")->Range()->Text()), "Details");
-    ASSERT_EQ(document->Content()->Hyperlinks()->Count(), 1);
-    EXPECT_EQ(Narrow(document->Content()->Hyperlinks()->Item(1)->Address()),
-              "JavaScript:help_popup_ctrl.TextPopup(lxPopupText1,lxPopupFont1,9,9,-1,-1)");
-    EXPECT_EQ(Narrow(document->Content()->Hyperlinks()->Item(1)->Target()), "_self");
+    ASSERT_TRUE(bookmarks->Exists(u"_lxPopupBookmark2"));
+    EXPECT_EQ(Narrow(bookmarks->Item(u"_lxPopupBookmark2")->Range()->Text()), "More");
+    auto links = document->Content()->Hyperlinks();
+    ASSERT_EQ(links->Count(), 2);
+    for (long i = 1; i <= 2; ++i) {
+        const std::string n = std::to_string(i);
+        EXPECT_EQ(Narrow(links->Item(i)->Address()),
+                  "JavaScript:help_popup_ctrl.TextPopup(lxPopupText" + n + ",lxPopupFont" + n + ",9,9,-1,-1)");
+        EXPECT_EQ(Narrow(links->Item(i)->Target()), "_self");
+    }
 
     // The popup's script went into the document with it.
     const std::string page = *scratch_ / "saved.htm";
@@ -231,6 +242,7 @@ TEST_F(AuthoringCommands, RelatedTopicsBecomeWorkingLinksAndAMenu)
     EXPECT_THAT(welcome, HasSubstr("JavaScript:seealsohhctrl.Click()"));
     EXPECT_THAT(welcome, HasSubstr("<PARAM name=\"Item1\" value=\"Requirements;" + requirements + ";\">"));
     EXPECT_THAT(welcome, HasSubstr("<PARAM name=\"Item2\" value=\"Reference;" + reference + ";\">"));
+    EXPECT_THAT(welcome, ::testing::Not(HasSubstr("lxSeeAlsoData")));
     // Other topics have no related topics: the placeholders are gone.
     EXPECT_THAT(Page("Reference"), ::testing::Not(HasSubstr("See Also")));
 }
@@ -243,6 +255,20 @@ TEST_F(AuthoringCommands, ThePopupScriptAndItsLinkAreInThePage)
     EXPECT_THAT(welcome, ::testing::ContainsRegex(
                              "</script></div>\\s*(<a name=\"_lxPopupBookmark1\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
                              "lxPopupFont1,9,9,-1,-1\\)\"[^>]*>Details</a>"));
+}
+
+// Without --at the new link text goes at the end of the document: into the
+// last topic.
+TEST_F(AuthoringCommands, ATypedLinkTextBecomesTheSecondPopup)
+{
+    const std::string& reference = Page("Reference");
+    EXPECT_THAT(reference, HasSubstr("    lxPopupText2='First' + String.fromCharCode(13) + '' + "
+                                     "String.fromCharCode(10) + 'Second';   </script></div>"));
+    EXPECT_THAT(reference, HasSubstr("All the commands.<div style=\"display:none;"));
+    EXPECT_THAT(reference, ::testing::ContainsRegex(
+                               "</script></div>\\s*(<a name=\"_lxPopupBookmark2\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\("
+                               "lxPopupText2,lxPopupFont2,9,9,-1,-1\\)\"[^>]*>More</a>"));
+    EXPECT_THAT(Page("Welcome"), ::testing::Not(HasSubstr("lxPopupText2")));
 }
 
 TEST_F(AuthoringCommands, EachTopicShowsItsOwnVariableValues)
