@@ -137,8 +137,18 @@ void TSeeAlsoDialog::Execute(const word::DocumentPtr& document)
         word::RangePtr paragraph;
         const bool created = !field;
         if (created) {
-            chapter->Paragraphs()->Item(1)->Range()->InsertParagraphAfter();
-            paragraph = chapter->Paragraphs()->Item(2)->Range();
+            // The new paragraph is taken from the heading's range, which the
+            // insertion extends: a topic of one paragraph (a heading followed
+            // at once by a subheading) does not grow with it. In front of
+            // that subheading the new paragraph takes the subheading's style
+            // and would start a topic of its own, without the field's topic
+            // ever finding it: it is made body text.
+            auto heading = chapter->Paragraphs()->Item(1)->Range();
+            heading->InsertParagraphAfter();
+            auto added = heading->Paragraphs()->Item(2);
+            paragraph = added->Range();
+            if (added->OutlineLevel() != word::wdOutlineLevelBodyText)
+                paragraph->SetStyle(word::wdStyleNormal);
             field = paragraph->Fields()->Add(paragraph, word::wdFieldAddin, u"lxSeeAlsoData", true);
         }
         field->SetData(word::ToWord(FSelectedTopics.Text()));

@@ -64,6 +64,10 @@ struct HtmlBlockRecord {
     std::string Bytes;
     std::string SourceName; // the file it came from, for messages
 };
+// WordprocessingML has no place for raw HTML: a package keeps a block as a
+// field of this code whose data is the block's text, which a word processor
+// carries along unseen and the reader turns back into the block.
+inline constexpr char16_t HtmlBlockFieldCode[] = u" ADDIN lxHtmlBlock ";
 
 using ExtRecord = std::variant<std::monostate, FieldRecord, ObjectRecord, CellRecord, HtmlBlockRecord>;
 

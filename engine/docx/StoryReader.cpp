@@ -5,6 +5,7 @@
 #include "base/Base64.h"
 #include "engine/Utf.h"
 #include "engine/docx/Xml.h"
+#include "platform/CodePages.h"
 
 namespace lorivex::engine::docx {
 
@@ -218,11 +219,17 @@ void StoryReader::RunChild(const pugi::xml_node& child, uint32_t format)
             kept.remove_attribute("w:fldCharType");
             // A plain begin mark keeps nothing, as a simple field's does.
             field.RawBegin = kept.first_attribute() || kept.first_child() ? Raw(kept) : std::string();
+            fieldBegins_.push_back(Here());
             Append(Mark::FieldBegin, format, 0, document_.AddRecord(field));
         } else if (type == u"separate") {
             Append(Mark::FieldSeparator, format);
         } else if (type == u"end") {
             Append(Mark::FieldEnd, format);
+            if (!fieldBegins_.empty()) {
+                long begin = fieldBegins_.back();
+                fieldBegins_.pop_back();
+                HtmlBlock(begin);
+            }
         }
     } else if (Is(child, "w:footnoteReference") || Is(child, "w:endnoteReference")) {
         Append(Mark::NoteReference, format, 0, Object(child));
@@ -260,6 +267,23 @@ uint32_t StoryReader::Object(const pugi::xml_node& child)
         object.Cy = extent.attribute("cy").as_llong();
     }
     return document_.AddRecord(object);
+}
+
+// A field that keeps an HTML block becomes the block again: one object
+// character in the field's place.
+void StoryReader::HtmlBlock(long begin)
+{
+    const std::u16string_view code(HtmlBlockFieldCode);
+    if (Here() - begin != long(code.size()) + 2 || story_.Text.compare(size_t(begin) + 1, code.size(), code) != 0)
+        return;
+    const CharAttr mark = story_.Attrs[size_t(begin)];
+    auto* field = std::get_if<FieldRecord>(&document_.Record(mark.Ext));
+    if (!field)
+        return;
+    HtmlBlockRecord block{platform::Utf16ToAnsi(field->Data), context_.PartName};
+    story_.Text.resize(size_t(begin));
+    story_.Attrs.resize(size_t(begin));
+    Append(Mark::Object, mark.Format, 0, document_.AddRecord(block));
 }
 
 void StoryReader::Table(const pugi::xml_node& tbl, int depth)

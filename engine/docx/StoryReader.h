@@ -45,6 +45,7 @@ private:
     void BookmarkStart(const pugi::xml_node& node);
     void BookmarkEnd(const pugi::xml_node& node);
     uint32_t Object(const pugi::xml_node& child);
+    void HtmlBlock(long begin);
 
     uint32_t CharFormatOf(const pugi::xml_node& rPr);
     uint32_t ParaFormatOf(const pugi::xml_node& pPr, uint32_t& markFormat);
@@ -60,6 +61,7 @@ private:
         long Start;
     };
     std::map<std::u16string, OpenBookmark> openBookmarks_;
+    std::vector<long> fieldBegins_; // the begin marks of the fields not yet ended
     int tables_ = 0;
     int tableDepth_ = 0; // cells enclosing the paragraph being read
 };

@@ -12,6 +12,7 @@
 
 #include "engine/docx/Xml.h"
 #include "engine/docx/XmlOut.h"
+#include "platform/CodePages.h"
 
 namespace lorivex::engine::docx {
 
@@ -149,6 +150,8 @@ void StoryWriter::Character(long position)
     case Mark::NoteReference:
         if (object)
             AddPiece(attr.Format, ObjectXml(*object, state_, rels_));
+        else if (auto* block = ext ? std::get_if<HtmlBlockRecord>(ext) : nullptr)
+            HtmlBlock(attr.Format, *block);
         return;
     case Mark::Tab: AddPiece(attr.Format, "<w:tab/>"); return;
     case Mark::LineBreak: AddPiece(attr.Format, object ? object->Xml : "<w:br/>"); return;
@@ -182,6 +185,14 @@ std::string StoryWriter::FieldBegin(uint32_t ext) const
         children = "<w:fldData xml:space=\"preserve\">" + Base64EncodeUtf16(field->Data) + "</w:fldData>" + children;
     std::string open = "<w:fldChar w:fldCharType=\"begin\"" + attributes;
     return children.empty() ? open + "/>" : open + ">" + children + "</w:fldChar>";
+}
+
+void StoryWriter::HtmlBlock(uint32_t format, const HtmlBlockRecord& block)
+{
+    AddOwnRun(format, "<w:fldChar w:fldCharType=\"begin\"><w:fldData xml:space=\"preserve\">" +
+                          Base64EncodeUtf16(platform::AnsiToUtf16(block.Bytes)) + "</w:fldData></w:fldChar>");
+    AddOwnRun(format, "<w:instrText xml:space=\"preserve\">" + Utf16ToUtf8(HtmlBlockFieldCode) + "</w:instrText>");
+    AddOwnRun(format, "<w:fldChar w:fldCharType=\"end\"/>");
 }
 
 const std::string& StoryWriter::RunPr(uint32_t format)

@@ -69,6 +69,7 @@ private:
     const std::string& RunPr(uint32_t format);
     bool InCode() const { return !fields_.empty() && fields_.back(); }
     std::string FieldBegin(uint32_t ext) const;
+    void HtmlBlock(uint32_t format, const HtmlBlockRecord& block);
 
     WriteState& state_;
     const DocumentModel& model_;

@@ -248,6 +248,26 @@ void EngineRange::SetLanguageID(long id)
     ++story.Version;
 }
 
+void EngineRange::SetStyle(word::BuiltinStyle style)
+{
+    if (style != word::wdStyleNormal)
+        Raise("The style " + std::to_string(long(style)) + " is not known.");
+    // Normal is the document's default paragraph style, and it leaves the
+    // paragraph body text: no style id and no outline level of its own.
+    Story& story = story_.Get();
+    for (long i = span_->Start; i < story.Length(); ++i) {
+        if (!IsParagraphEnd(story.Text[size_t(i)]))
+            continue;
+        ParagraphFormat format = story_.Model->ParaFormats[story.Attrs[size_t(i)].Para];
+        format.Style.clear();
+        format.OutlineLvl.reset();
+        story.Attrs[size_t(i)].Para = story_.Model->ParaFormats.Intern(format);
+        if (i >= span_->End - 1)
+            break;
+    }
+    ++story.Version;
+}
+
 void EngineRange::InsertBefore(const std::u16string& text)
 {
     Story& story = story_.Get();

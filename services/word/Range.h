@@ -13,6 +13,7 @@ namespace lorivex::word {
 
 enum LanguageId : long { wdUndefined = 9999999, wdLanguageNone = 0 };
 enum Units { wdCharacter = 1 };
+enum BuiltinStyle : long { wdStyleNormal = -1 };
 
 // What Text gives of a range. Each starts as the window's view option of the
 // same meaning (field codes shown, hidden text shown) until it is set.
@@ -63,6 +64,9 @@ public:
     virtual FontPtr Font() = 0;
     virtual InlineShapesPtr InlineShapes() = 0;
     virtual FindPtr Find() = 0;
+    // Range.Style put with a built-in style: the paragraphs the range
+    // touches take that paragraph style.
+    virtual void SetStyle(BuiltinStyle style) = 0;
 
     // Both extend this range over the inserted text.
     virtual void InsertBefore(const std::u16string& text) = 0;

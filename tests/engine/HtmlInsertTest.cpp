@@ -1,6 +1,7 @@
 // What the compiler and the authoring commands put into a document before
 // it becomes a page: script blocks from files, text files, and pictures.
 #include "Failure.h"
+#include "engine/DocxFixtures.h"
 #include "engine/HtmlSupport.h"
 
 namespace lorivex::test {
@@ -55,6 +56,33 @@ TEST_F(HtmlInserting, ThePopupStepsLeaveTheScriptBlockRightBeforeTheLinkText)
                         std::string(address.begin(), address.end()) + "\" target=\"_self\">Details</a> here."),
               std::string::npos)
         << page;
+}
+
+// A package has no place for HTML: the block travels as a field that the
+// reader makes a block again, while other ADDIN fields stay fields.
+TEST_F(HtmlInserting, AScriptBlockSurvivesSavingAsDocxAndOpeningAgain)
+{
+    std::string script = Folder / "lxPopup.js";
+    platform::WriteFileBytes(script, PopupScript);
+    auto document = NewDocument(u"Click here.\rRelated.");
+    document->Range(6, 6)->InsertFile(Wide(script));
+    auto related = document->Paragraphs()->Item(2)->Range();
+    auto field = related->Fields()->Add(related, word::wdFieldAddin, u"lxSeeAlsoData", true);
+    field->SetData(u"Intro\r\n");
+    const std::string before = Save(document);
+    ASSERT_NE(before.find(PopupScript), std::string::npos) << before;
+
+    const std::string path = Folder / "saved.docx";
+    document->SaveAs(Wide(path), word::wdFormatXMLDocument, false);
+    const std::string xml = ReadParts(path)["word/document.xml"];
+    EXPECT_EQ(Occurrences(xml, " ADDIN lxHtmlBlock "), 1u);
+    EXPECT_EQ(xml.find("lxPopupText1"), std::string::npos) << "kept as field data, unseen";
+
+    auto reopened = App->Documents()->Open(Wide(path));
+    EXPECT_EQ(Save(reopened, word::wdFormatFilteredHTML, "again.html"), before);
+    ASSERT_EQ(reopened->Fields()->Count(), 1);
+    EXPECT_EQ(reopened->Fields()->Item(1)->Type(), word::wdFieldAddin);
+    EXPECT_EQ(reopened->Fields()->Item(1)->Data(), u"Intro\r\n");
 }
 
 TEST_F(HtmlInserting, TheRelatedTopicsScriptRunsAlthoughItIsHidden)
