@@ -7,8 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -355,6 +357,58 @@ TEST(AuthoringUndo, UnlinkingAndChoosingNothingLeaveNoTraceInThePages)
         EXPECT_THAT(page, ::testing::Not(HasSubstr("Topic1"))) << names[i];
     }
     EXPECT_THAT(files["/" + locals[3]], HasSubstr("All the commands.Reference</p>"));
+}
+
+// A document another word processor wrote, with its own styles, settings
+// and numbering of parts: LibreOffice turns a page of HTML into a .docx,
+// every command works on it, and the help file shows what they did.
+TEST(AuthoringOtherWriter, ADocumentLibreOfficeWroteTakesEveryCommand)
+{
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0)
+        FAIL() << "soffice is missing: install the Debian package libreoffice-writer-nogui";
+    TempFolder scratch, temp;
+    WriteTextFile(scratch / "Manual.html",
+                  "<html><body><h1>Welcome</h1><p>Welcome to the product. Read the Details first.</p>"
+                  "<p>This is TITLE1.</p><p>LINKS</p><h1>Installation</h1><p>Install it with the setup program.</p>"
+                  "<h2>Requirements</h2><p>Requirements of the product.</p><h1>Reference</h1>"
+                  "<p>All the commands.</p></body></html>\n");
+    const std::string convert = "cd '" + scratch.Path() + "' && soffice --headless -env:UserInstallation=file://" +
+                                scratch.Path() + "/profile --convert-to 'docx:MS Word 2007 XML' --writer Manual.html"
+                                " >soffice.log 2>&1";
+    ASSERT_EQ(std::system(convert.c_str()), 0) << platform::ReadFileBytes(scratch / "soffice.log");
+    const std::string doc = scratch / "Manual.docx";
+    WriteTextFile(scratch / "help.css", "p { margin: 0; }\n");
+    const std::vector<std::vector<std::string>> edits = {
+        {"keyword", doc, "--at", "setup program"},
+        {"popup", doc, "--at", "Details", "--text", "The details of it"},
+        {"variable", doc, "--at", "TITLE1", "--name", "lxTopicTitle"},
+        {"related", doc, "--topic", "Welcome", "--select", "Installation\\Requirements", "--select", "Reference"},
+        {"variable", doc, "--at", "LINKS", "--name", "lxSeeAlsoLinks"},
+        {"stylesheet", doc, scratch / "help.css"},
+    };
+    for (const auto& args : edits) {
+        auto run = RunLorivex(args, temp.Path());
+        ASSERT_EQ(run.exitCode, 0) << args[0] << ": " << run.output;
+    }
+    auto compile = RunLorivex({"compile", doc, "-o", scratch / "out/Manual.chm", "--no-open", "--overwrite"},
+                              temp.Path());
+    ASSERT_EQ(compile.exitCode, 0) << compile.output;
+    auto files = UnpackChm(scratch / "out/Manual.chm", scratch);
+    const std::string& toc = files["/TableOfContents.hhc"];
+    auto names = SitemapValues(toc, "Name"), locals = SitemapValues(toc, "Local");
+    ASSERT_EQ(names, (std::vector<std::string>{"Welcome", "Installation", "Requirements", "Reference"})) << toc;
+    std::map<std::string, std::string> pages;
+    for (size_t i = 0; i < names.size(); ++i)
+        pages[names[i]] = files["/" + locals[i]];
+    const std::string& welcome = pages["Welcome"];
+    EXPECT_THAT(welcome, HasSubstr("This is Welcome."));
+    EXPECT_THAT(welcome, HasSubstr("<a href=\"" + locals[2] + "\">Requirements</a>"));
+    EXPECT_THAT(welcome, HasSubstr("<a href=\"" + locals[3] + "\">Reference</a>"));
+    EXPECT_THAT(welcome, HasSubstr("TextPopup(lxPopupText1"));
+    EXPECT_THAT(welcome, HasSubstr("The details of it"));
+    for (const auto& [title, page] : pages)
+        EXPECT_THAT(page, HasSubstr("help.css")) << title;
+    EXPECT_THAT(SitemapValues(files["/index.hhk"], "Name"), ::testing::Contains("setup program"));
 }
 
 // ---------------------------------------------------------------- bad input
