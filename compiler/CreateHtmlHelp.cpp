@@ -24,6 +24,8 @@ struct RunValues {
     std::string styleSheet;
     std::string compileTime;
     std::string heading;
+    std::vector<std::u16string> stylesInUse;
+    TDocPropertyList properties;
 };
 
 namespace {
@@ -136,8 +138,8 @@ void TLvxDocumentHelper::ExportPage(const word::DocumentPtr& document, const wor
                                     const TDocumentChapter& chapter, const TChapterList& chapters,
                                     const RunValues& run)
 {
-    CopyStyles(document, page);
-    CopyDocProperties(document, page);
+    CopyStyles(document, run.stylesInUse, page);
+    CopyDocProperties(run.properties, page);
     SetDocProperty(page, "lxCompileTime", run.compileTime);
     SetDocProperty(page, "lxCompiledFile", platform::ExtractFileName(run.options.OutputFile));
     SetDocProperty(page, "lxTopicTitle", chapter.Title());
@@ -235,6 +237,8 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
     run.heading = GetDocProperty(document, "lxSeeAlsoTitle");
     if (run.heading.empty())
         run.heading = "See Also: ";
+    run.stylesInUse = StylesInUse(document);
+    run.properties = BuiltInProperties(document);
     for (const auto& chapter : chapters)
         ExportTopic(document, *chapter, chapters, run);
     CreateHtmlTableOfContents(chapters);
