@@ -19,7 +19,9 @@ class THostAddInModule : public ui::TComponent {
 public:
     using ErrorEvent = std::function<void(const std::exception& failure, bool& handled)>;
     using ModuleEvent = std::function<void(THostAddInModule& module)>;
-    using RibbonEvent = std::function<void(THostAddInModule& module, std::string& markup)>;
+    // OnRibbonBeforeCreate receives the ribbon id; OnRibbonBeforeLoad the
+    // markup, which it may replace.
+    using RibbonEvent = std::function<void(THostAddInModule& module, std::string& text)>;
 
     std::string AddInName;
     std::string Description;
@@ -30,6 +32,8 @@ public:
 
     ErrorEvent OnError;
     ModuleEvent OnAddInInitialize;
+    ModuleEvent OnAddInStartupComplete;
+    ModuleEvent OnAddInBeginShutdown;
     ModuleEvent OnAddInFinalize;
     RibbonEvent OnRibbonBeforeCreate;
     RibbonEvent OnRibbonBeforeLoad;

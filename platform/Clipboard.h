@@ -15,6 +15,9 @@ namespace lorivex::platform {
 inline constexpr char ClipboardTextFormat[] = "Text";
 inline constexpr char ClipboardUnicodeTextFormat[] = "UnicodeText";
 inline constexpr char ClipboardRtfFormat[] = "Rich Text Format";
+// A picture as a device-independent bitmap (CF_DIB, a memory block, from
+// which Windows makes CF_BITMAP for whoever asks for that): EncodeDib's bytes.
+inline constexpr char ClipboardDibFormat[] = "#8";
 
 struct ClipboardBlock {
     std::string Format;

@@ -4,6 +4,14 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+#ifndef _WIN32
+#include <locale.h>
+#endif
 
 #include "platform/FileSystem.h"
 #include "platform/SpecialFolders.h"
@@ -46,19 +54,116 @@ static int SetEnv(const char* name, const char* value)
 }
 #endif
 
-ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name)
+ScopedEnv::ScopedEnv(const char* name, const char* value)
 {
-    if (const char* old = std::getenv(name)) {
-        hadOld_ = true;
-        old_ = old;
-    }
-    SetEnv(name, value);
+    if (value)
+        Set(name, value);
+    else
+        Unset(name);
 }
 
 ScopedEnv::~ScopedEnv()
 {
-    SetEnv(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
+    for (const auto& [name, value] : saved_)
+        SetEnv(name.c_str(), value ? value->c_str() : nullptr);
 }
+
+void ScopedEnv::Save(const std::string& name)
+{
+    if (saved_.count(name))
+        return;
+    const char* value = std::getenv(name.c_str());
+    saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void ScopedEnv::Set(const std::string& name, const std::string& value)
+{
+    Save(name);
+    SetEnv(name.c_str(), value.c_str());
+}
+
+void ScopedEnv::Unset(const std::string& name)
+{
+    Save(name);
+    SetEnv(name.c_str(), nullptr);
+}
+
+void ScopedEnv::UseCLocale()
+{
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LC_TIME", "LC_COLLATE", "LANG", "LORIVEX_ANSI_CODEPAGE"})
+        Unset(name);
+    Set("LC_ALL", "C");
+}
+
+bool ScopedEnv::LocaleInstalled(const std::string& localeName)
+{
+#ifdef _WIN32
+    (void)localeName;
+    return false;
+#else
+    locale_t l = newlocale(LC_CTYPE_MASK | LC_TIME_MASK, localeName.c_str(), locale_t(nullptr));
+    if (l)
+        freelocale(l);
+    return l != locale_t(nullptr);
+#endif
+}
+
+#ifndef _WIN32
+namespace {
+
+constexpr uid_t Nobody = 65534;
+
+void DropPrivileges()
+{
+    if (geteuid() != 0)
+        return;
+    if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)
+        _exit(125);
+}
+
+} // namespace
+
+std::string RunUnprivileged(const std::function<std::string()>& body)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        DropPrivileges();
+        std::string result;
+        try {
+            result = body();
+        } catch (const std::exception& e) {
+            result = std::string("failure: ") + e.what();
+        }
+        for (size_t done = 0; done < result.size();) {
+            ssize_t n = write(channel[1], result.data() + done, result.size() - done);
+            if (n <= 0)
+                break;
+            done += size_t(n);
+        }
+        _exit(0);
+    }
+    close(channel[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, size_t(n));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child ended with status " + std::to_string(status);
+    return result;
+}
+
+std::string UnprivilegedPrefix()
+{
+    return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+}
+#endif
 
 void WriteTextFile(const std::string& path, const std::string& text)
 {

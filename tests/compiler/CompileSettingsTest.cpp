@@ -14,7 +14,7 @@ using platform::RootKey;
 // Each test gets hives of its own.
 class CompileSettingsTest : public testing::Test {
 protected:
-    CompileSettingsTest() : env_("XDG_CONFIG_HOME", config_.Path().c_str()) {}
+
     platform::Registry& Reg() { return platform::GetRegistry(); }
     std::vector<std::string> List(const std::string& key)
     {
@@ -26,8 +26,7 @@ protected:
                   platform::ValueKind::None);
         return paths;
     }
-    test::TempFolder config_;
-    test::ScopedEnv env_;
+    test::ScopedSettings settings_;
     test::TempFolder docs_;
 };
 

@@ -32,12 +32,12 @@ ProgramRun Run(const std::string& commandLine)
 
 } // namespace
 
-ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder)
+ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder, const std::string& prefix)
 {
     std::vector<std::string> command = {
         platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "lorivex")};
     command.insert(command.end(), args.begin(), args.end());
-    return Run("TMPDIR=" + platform::QuoteCommandLine({tempFolder}) + " " + platform::QuoteCommandLine(command));
+    return Run("TMPDIR=" + platform::QuoteCommandLine({tempFolder}) + " " + prefix + platform::QuoteCommandLine(command));
 }
 
 std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempFolder& scratch)
