@@ -56,8 +56,11 @@ private:
 
     void ReadMain(const std::string& mainPart)
     {
+        // The main part is most of the document: parsed where it was
+        // unpacked rather than copied first.
+        std::string bytes = package_.Read(mainPart);
         pugi::xml_document xml;
-        Parse(xml, package_.Read(mainPart), mainPart, package_.FileName());
+        ParseInPlace(xml, bytes, mainPart, package_.FileName());
         auto body = xml.document_element().child("w:body");
         if (!body)
             Fail(package_.FileName(), mainPart + " has no document body (w:body)");
