@@ -4,6 +4,7 @@
 
 #include "compiler/CompilerUi.h"
 #include "compiler/LvxDocumentHelper.h"
+#include "compiler/TopicProgress.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -239,8 +240,10 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
         run.heading = "See Also: ";
     run.stylesInUse = StylesInUse(document);
     run.properties = BuiltInProperties(document);
-    for (const auto& chapter : chapters)
-        ExportTopic(document, *chapter, chapters, run);
+    for (size_t i = 0; i < chapters.size(); ++i) {
+        ReportTopicProgress(i + 1, chapters.size());
+        ExportTopic(document, *chapters[i], chapters, run);
+    }
     CreateHtmlTableOfContents(chapters);
     CreateHtmlIndex(chapters);
     TStringList extraFiles;
