@@ -11,8 +11,10 @@
 #include "commands/LorivexModule.h"
 #include "compiler/CompilerUi.h"
 #include "compiler/HtmlCompilerOptionsForm.h"
+#include "compiler/TopicProgress.h"
 #include "engine/Engine.h"
 #include "platform/CodePages.h"
+#include "platform/Console.h"
 #include "platform/FileSystem.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
@@ -129,12 +131,36 @@ int RunCompile(const std::vector<std::string>& args)
     auto options = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [&](ui::TForm& form) {
         AnswerOptions(flags, outputFile, keptOpen, form);
     });
-    auto warnings = ui::ScopedAnswer::MessageBoxes([](const ui::MessageBoxRequest& request) {
+    // On a terminal the pages' progress shows on one line redrawn in place,
+    // taken off before anything else is printed; a pipe gets only the lines.
+    const bool terminal = platform::StandardOutputIsTerminal();
+    TProgressLine progress;
+    auto eraseProgress = [&] {
+        if (std::string erase = progress.Erase(); !erase.empty())
+            std::cout << erase << std::flush;
+    };
+    auto warnings = ui::ScopedAnswer::MessageBoxes([&](const ui::MessageBoxRequest& request) {
+        eraseProgress();
         std::cerr << "Warning: " << platform::AnsiToUtf8(request.Text) << "\n";
         return ui::mrOk;
     });
-    auto errors = PrintErrorDialogs();
-    SetCompilerLineObserver([](const std::string& line) { std::cout << platform::AnsiToUtf8(line) << std::endl; });
+    auto errors = PrintErrorDialogs(eraseProgress);
+    SetCompilerLineObserver([&](const std::string& line) {
+        eraseProgress();
+        std::cout << platform::AnsiToUtf8(line) << std::endl;
+    });
+    if (terminal)
+        SetTopicProgressObserver([&](size_t topic, size_t total) {
+            if (std::string text = progress.Update(topic, total, TProgressLine::Clock::now()); !text.empty())
+                std::cout << text << std::flush;
+        });
+    struct Unobserve {
+        ~Unobserve()
+        {
+            SetTopicProgressObserver(nullptr);
+            SetCompilerLineObserver(nullptr);
+        }
+    } unobserve;
 
     TLorivexModule module;
     module.WordApp = engine::CreateApplication();
@@ -142,12 +168,14 @@ int RunCompile(const std::vector<std::string>& args)
         module.WordApp->Documents()->Open(platform::Utf8ToUtf16(document));
         module.CompileHtmlHelpClick(module);
     } catch (const std::exception& e) {
+        eraseProgress();
         bool handled = false;
         module.AddInModuleError(e, handled);
         if (!handled)
             std::cerr << "Error: " << e.what() << "\n";
         return 1;
     }
+    eraseProgress();
     if (keptOpen) {
         std::cerr << "lorivex compile: the options were not accepted; nothing was compiled.\n";
         return 1;

@@ -77,9 +77,11 @@ std::string TakeDocumentArguments(std::vector<std::string>& args, DocumentArgume
     return {};
 }
 
-ui::ScopedAnswer PrintErrorDialogs()
+ui::ScopedAnswer PrintErrorDialogs(std::function<void()> beforePrinting)
 {
-    return ui::ScopedAnswer::Form("TlxExceptionDialog", [](ui::TForm& form) {
+    return ui::ScopedAnswer::Form("TlxExceptionDialog", [beforePrinting](ui::TForm& form) {
+        if (beforePrinting)
+            beforePrinting();
         auto& dialog = dynamic_cast<TlxExceptionDialog&>(form);
         std::cerr << "Error: " << platform::AnsiToUtf8(dialog.ExceptionLabel->Caption()) << "\n";
         if (dialog.DetailsCheckBox->Enabled() && dialog.TraceListBox->Items.Count() > 0) {

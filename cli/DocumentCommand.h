@@ -34,8 +34,9 @@ int RunOnDocument(const std::string& commandName, const DocumentArguments& argum
                   const std::function<void(TLorivexModule& module)>& command);
 
 // Prints every error dialog the module shows on standard error, as the
-// person reads it, and closes it.
-ui::ScopedAnswer PrintErrorDialogs();
+// person reads it, and closes it. beforePrinting runs first (the compile
+// takes its progress line off the terminal).
+ui::ScopedAnswer PrintErrorDialogs(std::function<void()> beforePrinting = {});
 
 // Prints an error of the command line itself and gives the exit status 2.
 int UsageError(const std::string& commandName, const std::string& message);

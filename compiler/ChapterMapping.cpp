@@ -1,4 +1,6 @@
 // Carving the author's document into topics by outline level.
+#include <algorithm>
+
 #include "compiler/LvxDocumentHelper.h"
 #include "platform/FileSystem.h"
 #include "services/LorivexUtils.h"
@@ -135,15 +137,19 @@ word::RangePtr TLvxDocumentHelper::BookmarkRange(const TChapterList& chapters, c
 TDocumentChapter* TLvxDocumentHelper::ChapterHolding(const TChapterList& chapters, const word::RangePtr& where)
 {
     // A topic holds a bookmark that lies within its range; the last topic
-    // that holds it wins.
+    // that holds it wins. The topics of a mapping follow each other in the
+    // document without overlapping, so the only candidate is the last one
+    // that starts at or before the bookmark: a binary search, not a walk
+    // over all topics for every link.
     if (!where)
         return nullptr;
     const long start = where->Start(), end = where->End();
-    TDocumentChapter* result = nullptr;
-    for (const auto& chapter : chapters)
-        if (start >= chapter->Range->Start() && end <= chapter->Range->End())
-            result = chapter.get();
-    return result;
+    auto after = std::upper_bound(chapters.begin(), chapters.end(), start,
+                                  [](long position, const auto& chapter) { return position < chapter->Range->Start(); });
+    if (after == chapters.begin())
+        return nullptr;
+    TDocumentChapter* candidate = std::prev(after)->get();
+    return end <= candidate->Range->End() ? candidate : nullptr;
 }
 
 } // namespace lorivex

@@ -4,6 +4,7 @@
 
 #include "compiler/CompilerUi.h"
 #include "compiler/LvxDocumentHelper.h"
+#include "compiler/TopicProgress.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -24,6 +25,8 @@ struct RunValues {
     std::string styleSheet;
     std::string compileTime;
     std::string heading;
+    std::vector<std::u16string> stylesInUse;
+    TDocPropertyList properties;
 };
 
 namespace {
@@ -136,8 +139,8 @@ void TLvxDocumentHelper::ExportPage(const word::DocumentPtr& document, const wor
                                     const TDocumentChapter& chapter, const TChapterList& chapters,
                                     const RunValues& run)
 {
-    CopyStyles(document, page);
-    CopyDocProperties(document, page);
+    CopyStyles(document, run.stylesInUse, page);
+    CopyDocProperties(run.properties, page);
     SetDocProperty(page, "lxCompileTime", run.compileTime);
     SetDocProperty(page, "lxCompiledFile", platform::ExtractFileName(run.options.OutputFile));
     SetDocProperty(page, "lxTopicTitle", chapter.Title());
@@ -235,8 +238,12 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
     run.heading = GetDocProperty(document, "lxSeeAlsoTitle");
     if (run.heading.empty())
         run.heading = "See Also: ";
-    for (const auto& chapter : chapters)
-        ExportTopic(document, *chapter, chapters, run);
+    run.stylesInUse = StylesInUse(document);
+    run.properties = BuiltInProperties(document);
+    for (size_t i = 0; i < chapters.size(); ++i) {
+        ReportTopicProgress(i + 1, chapters.size());
+        ExportTopic(document, *chapters[i], chapters, run);
+    }
     CreateHtmlTableOfContents(chapters);
     CreateHtmlIndex(chapters);
     TStringList extraFiles;

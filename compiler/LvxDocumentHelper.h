@@ -5,16 +5,28 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "compiler/DocumentChapter.h"
 #include "base/Guarded.h"
 #include "services/StringList.h"
 #include "services/word/Forward.h"
+#include "services/word/Variant.h"
 
 namespace lorivex {
 
 class TCaptureExecuteThread;
+
+// A built-in document property as the author's document holds it; no value
+// when Word cannot give one (a date never set).
+struct TDocPropertyValue {
+    std::u16string Name;
+    long Type = 0;
+    std::optional<word::Variant> Value;
+};
+using TDocPropertyList = std::vector<TDocPropertyValue>;
 
 // Names of the files a run writes into its work folder.
 inline constexpr char ProjectFileName[] = "HtmlHelpProject.hhp";
@@ -63,9 +75,16 @@ public:
     void UpdateFields(const word::RangePtr& fieldsRange, const word::RangePtr& searchRange,
                       const std::string& heading, const TChapterList& chapters);
 
-    // Topic document preparation.
+    // Topic document preparation. What the author's document offers (the
+    // styles in use, the built-in properties) is the same for every topic
+    // of a run: the run takes it once and hands it to each topic.
     void CopyStyles(const word::DocumentPtr& author, const word::DocumentPtr& topic);
+    std::vector<std::u16string> StylesInUse(const word::DocumentPtr& author);
+    void CopyStyles(const word::DocumentPtr& author, const std::vector<std::u16string>& inUse,
+                    const word::DocumentPtr& topic);
     void CopyDocProperties(const word::DocumentPtr& author, const word::DocumentPtr& topic);
+    TDocPropertyList BuiltInProperties(const word::DocumentPtr& author);
+    void CopyDocProperties(const TDocPropertyList& author, const word::DocumentPtr& topic);
     void UpdateHyperLinks(const word::RangePtr& content, const TChapterList& chapters,
                           const word::DocumentPtr& author);
     void FixPageHeaderAndFooter(const word::DocumentPtr& author, const word::DocumentPtr& topic,

@@ -2,6 +2,8 @@
 // written depth first as the help compiler's sitemap.
 #include <pugixml.hpp>
 
+#include <unordered_map>
+
 #include "compiler/LvxDocumentHelper.h"
 #include "compiler/TextFile.h"
 #include "platform/FileSystem.h"
@@ -24,15 +26,13 @@ std::string Item(const std::string& name, const std::string& fileName)
 
 } // namespace
 
-// Built as a class of its own so that the one compiled lookup serves every
-// topic: the path travels in a variable, so apostrophes and double quotes in
-// headings need no quoting at all.
+// A topic's place in the tree is found by its path: every path is made of
+// the components above it, so a path names one node wherever it is, and a
+// table of the paths finds it without a walk over its siblings (a walk that
+// made documents of many topics on one level quadratic).
 class TContentsTree {
 public:
-    TContentsTree() : lookup_("Topic[@Path = $path]", &variables())
-    {
-        document.load_string("<children></children>");
-    }
+    TContentsTree() { document.load_string("<children></children>"); }
 
     pugi::xml_document document;
 
@@ -44,10 +44,9 @@ public:
         std::string path;
         for (int i = 0; i < components.Count(); ++i) {
             path = i == 0 ? components[i] : path + "\\" + components[i];
-            variables().set("path", Xml(path).c_str());
-            pugi::xml_node found = lookup_.evaluate_node(parent).node();
-            if (found) {
-                parent = found;
+            auto [found, added] = nodes_.try_emplace(path);
+            if (!added) {
+                parent = found->second;
                 continue;
             }
             pugi::xml_node topic = parent.append_child("Topic");
@@ -55,21 +54,13 @@ public:
             topic.append_attribute("Path") = Xml(path).c_str();
             if (i == components.Count() - 1)
                 topic.append_attribute("FileName") = Xml(platform::ExtractFileName(chapter.FileName)).c_str();
+            found->second = topic;
             parent = topic;
         }
     }
 
 private:
-    static pugi::xpath_variable_set& variables()
-    {
-        static thread_local pugi::xpath_variable_set set = [] {
-            pugi::xpath_variable_set s;
-            s.add("path", pugi::xpath_type_string);
-            return s;
-        }();
-        return set;
-    }
-    pugi::xpath_query lookup_;
+    std::unordered_map<std::string, pugi::xml_node> nodes_;
 };
 
 static void AddNodeAndChildren(const pugi::xml_node& node, std::vector<std::string>& lines)

@@ -1,6 +1,10 @@
 // Preparing a topic's scratch document so that its page looks like the
 // author's document and its links lead to the other pages.
 #include "compiler/LvxDocumentHelper.h"
+
+#include <map>
+
+#include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
@@ -8,32 +12,94 @@
 
 namespace lorivex {
 
-void TLvxDocumentHelper::CopyStyles(const word::DocumentPtr& author, const word::DocumentPtr& topic)
+std::vector<std::u16string> TLvxDocumentHelper::StylesInUse(const word::DocumentPtr& author)
 {
-    Guard("CopyStyles", [&] {
+    return Guard("StylesInUse", [&] {
+        std::vector<std::u16string> names;
         auto styles = author->Styles();
         long count = styles->Count();
         for (long i = 1; i <= count; ++i) {
             auto style = styles->Item(i);
             if (style->InUse())
-                topic->Application()->OrganizerCopy(author->FullName(), topic->FullName(), style->NameLocal(),
-                                                    word::wdOrganizerObjectStyles);
+                names.push_back(style->NameLocal());
         }
+        return names;
+    });
+}
+
+void TLvxDocumentHelper::CopyStyles(const word::DocumentPtr& author, const word::DocumentPtr& topic)
+{
+    CopyStyles(author, StylesInUse(author), topic);
+}
+
+void TLvxDocumentHelper::CopyStyles(const word::DocumentPtr& author, const std::vector<std::u16string>& inUse,
+                                    const word::DocumentPtr& topic)
+{
+    Guard("CopyStyles", [&] {
+        const std::u16string from = author->FullName(), to = topic->FullName();
+        auto application = topic->Application();
+        for (const auto& name : inUse)
+            application->OrganizerCopy(from, to, name, word::wdOrganizerObjectStyles);
+    });
+}
+
+TDocPropertyList TLvxDocumentHelper::BuiltInProperties(const word::DocumentPtr& author)
+{
+    return Guard("BuiltInProperties", [&] {
+        TDocPropertyList list;
+        for (const auto& item : GetCollectionItems(*author->BuiltInDocumentProperties())) {
+            auto property = std::dynamic_pointer_cast<word::DocumentProperty>(item);
+            if (!property)
+                continue;
+            TDocPropertyValue entry{property->Name(), property->Type(), std::nullopt};
+            // Values Word cannot give (a date never set) are not copied.
+            try {
+                entry.Value = property->Value();
+            } catch (const Exception&) {
+            }
+            list.push_back(std::move(entry));
+        }
+        return list;
     });
 }
 
 void TLvxDocumentHelper::CopyDocProperties(const word::DocumentPtr& author, const word::DocumentPtr& topic)
 {
+    CopyDocProperties(BuiltInProperties(author), topic);
+}
+
+namespace {
+
+// Names match as Word matches them, without regard to case.
+std::u16string NameKey(std::u16string name)
+{
+    for (auto& c : name)
+        c = platform::UpperChar16(c);
+    return name;
+}
+
+} // namespace
+
+void TLvxDocumentHelper::CopyDocProperties(const TDocPropertyList& author, const word::DocumentPtr& topic)
+{
     Guard("CopyDocProperties", [&] {
-        for (const auto& item : GetCollectionItems(*author->BuiltInDocumentProperties())) {
-            auto property = std::dynamic_pointer_cast<word::DocumentProperty>(item);
-            if (!property)
+        // The topic's properties are looked up by name once, not listed
+        // again for every property copied.
+        std::map<std::u16string, word::DocumentPropertyPtr> targets;
+        for (const auto& item : GetCollectionItems(*topic->BuiltInDocumentProperties()))
+            if (auto property = std::dynamic_pointer_cast<word::DocumentProperty>(item))
+                targets.try_emplace(NameKey(property->Name()), property);
+        for (const auto& property : author) {
+            if (!property.Value)
                 continue;
-            std::string name = word::FromWord(property->Name());
-            long type = property->Type();
-            // Values Word cannot give (a date never set) are skipped.
+            const std::u16string name = word::ToWord(word::FromWord(property.Name));
             try {
-                SetBuiltInDocProperty(topic, name, property->Value(), type, false);
+                Guarded("LorivexUtilsUnit", "SetBuiltInDocProperty", [&] {
+                    if (auto target = targets.find(NameKey(name)); target != targets.end())
+                        target->second->SetValue(*property.Value);
+                    else
+                        topic->CustomDocumentProperties()->Add(name, false, property.Type, *property.Value);
+                });
             } catch (const Exception&) {
             }
         }

@@ -64,8 +64,10 @@ public:
     size_t RecordCount() const { return records_.size(); }
     // Part name -> hash of what the writer makes of that part of the
     // document as read (or last saved): a part whose XML would come out the
-    // same is copied from its original bytes instead.
+    // same is copied from its original bytes instead. Until the first save
+    // it is worked out from BaselinePackage, the package file as read.
     std::map<std::string, uint64_t> Baseline;
+    std::shared_ptr<const std::string> BaselinePackage;
 
     // A copy of [start, end) with everything anchored inside it.
     Fragment Extract(const Story& story, long start, long end) const;

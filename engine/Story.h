@@ -4,6 +4,8 @@
 // positions in it (bookmarks, hyperlinks, kept XML), all live.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/AnchorOrder.h"
@@ -65,8 +67,19 @@ struct Story {
     long Length() const { return long(Text.size()); }
     // Positions of the paragraph ends (marks 13 and 7), cached per version.
     const std::vector<long>& ParagraphEnds();
+    // Indices of the bookmarks with this name (without regard to case, as
+    // Word compares names), in their order; null when there is none. Links
+    // look their bookmark up among thousands: a walk for each would make a
+    // compile quadratic.
+    const std::vector<uint32_t>* BookmarksNamed(std::u16string_view name) const;
 
 private:
+    struct NameIndex {
+        uint64_t Version = UINT64_MAX;
+        size_t Count = 0;
+        std::unordered_map<std::u16string, std::vector<uint32_t>> ByName;
+    };
+    mutable NameIndex bookmarkNames_;
     std::vector<long> paragraphEnds_;
     uint64_t paragraphEndsVersion_ = UINT64_MAX;
 };

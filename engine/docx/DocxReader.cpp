@@ -1,7 +1,6 @@
 #include "engine/docx/DocxReader.h"
 
 #include "engine/Utf.h"
-#include "engine/docx/DocxWriter.h"
 #include "engine/docx/PropertiesReader.h"
 #include "engine/docx/StoryReader.h"
 #include "engine/docx/StylesReader.h"
@@ -14,7 +13,11 @@ namespace {
 
 class DocxReader {
 public:
-    DocxReader(const std::string& fileName) : package_(fileName) {}
+    explicit DocxReader(const std::string& fileName) : package_(fileName) {}
+    DocxReader(std::shared_ptr<const std::string> bytes, const std::string& fileName)
+        : package_(std::move(bytes), fileName)
+    {
+    }
 
     std::unique_ptr<DocumentModel> Read()
     {
@@ -32,7 +35,10 @@ public:
         ReadMain(mainPart);
         ReadProperties(package_, packageRels, document_->Properties);
         KeepOtherParts();
-        document_->Baseline = Fingerprint(*document_);
+        // What the writer would make of the document as read is needed only
+        // when it is saved, and most documents opened (a compile's) never
+        // are: the package is kept to work it out then.
+        document_->BaselinePackage = package_.Bytes();
         return std::move(document_);
     }
 
@@ -50,8 +56,11 @@ private:
 
     void ReadMain(const std::string& mainPart)
     {
+        // The main part is most of the document: parsed where it was
+        // unpacked rather than copied first.
+        std::string bytes = package_.Read(mainPart);
         pugi::xml_document xml;
-        Parse(xml, package_.Read(mainPart), mainPart, package_.FileName());
+        ParseInPlace(xml, bytes, mainPart, package_.FileName());
         auto body = xml.document_element().child("w:body");
         if (!body)
             Fail(package_.FileName(), mainPart + " has no document body (w:body)");
@@ -150,6 +159,11 @@ private:
 std::unique_ptr<DocumentModel> ReadDocx(const std::string& fileName)
 {
     return DocxReader(fileName).Read();
+}
+
+std::unique_ptr<DocumentModel> ReadDocx(std::shared_ptr<const std::string> package, const std::string& fileName)
+{
+    return DocxReader(std::move(package), fileName).Read();
 }
 
 } // namespace lorivex::engine::docx

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/docx/ContentTypesWriter.h"
+#include "engine/docx/DocxReader.h"
 #include "engine/docx/PackageZip.h"
 #include "engine/docx/PartRelationships.h"
 #include "engine/docx/PropertiesWriter.h"
@@ -185,6 +186,11 @@ std::vector<std::pair<std::string, const std::string*>> InPackageOrder(const Par
 
 void WriteDocx(DocumentModel& model, const std::string& fileName, const WriteOptions& options)
 {
+    if (model.BaselinePackage) {
+        // The document as read, read again from the same bytes.
+        model.Baseline = Fingerprint(*ReadDocx(model.BaselinePackage, model.SourcePath));
+        model.BaselinePackage.reset();
+    }
     Generation generation(model);
     generation.Run();
     PartBytes parts;

@@ -115,17 +115,35 @@ const char* CanonicalPrefix(const std::string& uri)
     return nullptr;
 }
 
-void Parse(pugi::xml_document& document, const std::string& bytes, const std::string& partName,
+namespace {
+
+void Check(const pugi::xml_parse_result& result, pugi::xml_document& document, const std::string& partName,
            const std::string& fileName)
 {
-    auto result = document.load_buffer(bytes.data(), bytes.size(),
-                                       pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_auto);
     if (!result)
         Fail(fileName, partName + " is not well-formed XML (" + result.description() + " at byte " +
                            std::to_string(result.offset) + ")");
     if (!document.document_element())
         Fail(fileName, partName + " holds no XML element");
     Canonicalize(document.document_element(), partName, fileName);
+}
+
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+
+} // namespace
+
+void Parse(pugi::xml_document& document, const std::string& bytes, const std::string& partName,
+           const std::string& fileName)
+{
+    Check(document.load_buffer(bytes.data(), bytes.size(), ParseOptions, pugi::encoding_auto), document, partName,
+          fileName);
+}
+
+void ParseInPlace(pugi::xml_document& document, std::string& bytes, const std::string& partName,
+                  const std::string& fileName)
+{
+    Check(document.load_buffer_inplace(bytes.data(), bytes.size(), ParseOptions, pugi::encoding_auto), document,
+          partName, fileName);
 }
 
 std::u16string Attr(const pugi::xml_node& node, const char* name)

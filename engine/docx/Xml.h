@@ -16,6 +16,10 @@ inline constexpr int MaxElementDepth = 1000;
 // not well-formed XML or nest absurdly deep. UTF-8 with or without BOM.
 void Parse(pugi::xml_document& document, const std::string& bytes, const std::string& partName,
            const std::string& fileName);
+// The same without a copy of the bytes: the document's names and text stay
+// in them, so they must outlive the document and are changed by it.
+void ParseInPlace(pugi::xml_document& document, std::string& bytes, const std::string& partName,
+                  const std::string& fileName);
 
 // The canonical prefix of a known namespace name; null for any other.
 const char* CanonicalPrefix(const std::string& uri);

@@ -3,6 +3,9 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "base/Exception.h"
 
@@ -22,14 +25,51 @@ struct ZipPackage::Handle {
     }
 };
 
+namespace {
+
+// The whole file, or null when it cannot be read.
+std::shared_ptr<const std::string> ReadWhole(const std::string& fileName)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fileName, ec))
+        return nullptr;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        return nullptr;
+    auto bytes = std::make_shared<std::string>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return nullptr;
+    return bytes;
+}
+
+} // namespace
+
 ZipPackage::ZipPackage(const std::string& fileName) : handle_(std::make_unique<Handle>()), fileName_(fileName)
 {
-    int error = 0;
-    handle_->Zip = zip_open(fileName.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    bytes_ = ReadWhole(fileName);
+    if (!bytes_)
+        Fail(fileName, "the file does not exist or cannot be read");
+    Open();
+}
+
+ZipPackage::ZipPackage(std::shared_ptr<const std::string> bytes, const std::string& fileName)
+    : bytes_(std::move(bytes)), handle_(std::make_unique<Handle>()), fileName_(fileName)
+{
+    Open();
+}
+
+void ZipPackage::Open()
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes_->data(), bytes_->size(), 0, &error);
+    if (source)
+        handle_->Zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    zip_error_fini(&error);
     if (!handle_->Zip) {
-        if (error == ZIP_ER_NOENT || error == ZIP_ER_OPEN)
-            Fail(fileName, "the file does not exist or cannot be read");
-        Fail(fileName, "it is not a word-processing document package (not a zip file)");
+        if (source)
+            zip_source_free(source);
+        Fail(fileName_, "it is not a word-processing document package (not a zip file)");
     }
     zip_int64_t count = zip_get_num_entries(handle_->Zip, 0);
     for (zip_int64_t i = 0; i < count; ++i)

@@ -14,7 +14,11 @@ inline constexpr uint64_t MaxPartSize = uint64_t(1) << 30;
 class ZipPackage {
 public:
     // Raises lorivex::Exception naming the file when it is not a zip package.
+    // The file is read whole: the package's bytes outlive the reading (see
+    // Bytes).
     explicit ZipPackage(const std::string& fileName);
+    // A package already in memory; FileName names it in messages.
+    ZipPackage(std::shared_ptr<const std::string> bytes, const std::string& fileName);
     ~ZipPackage();
     ZipPackage(const ZipPackage&) = delete;
     ZipPackage& operator=(const ZipPackage&) = delete;
@@ -25,9 +29,13 @@ public:
     std::string Read(const std::string& partName) const;
     uint64_t DeclaredSize(const std::string& partName) const; // what the directory claims
     const std::string& FileName() const { return fileName_; }
+    // The package file as it was read.
+    const std::shared_ptr<const std::string>& Bytes() const { return bytes_; }
 
 private:
+    void Open();
     struct Handle;
+    std::shared_ptr<const std::string> bytes_;
     std::unique_ptr<Handle> handle_;
     std::string fileName_;
     std::vector<std::string> names_;

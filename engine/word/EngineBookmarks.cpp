@@ -107,9 +107,11 @@ private:
 
     BookmarkRecord* Find(const std::u16string& name)
     {
-        for (auto& bookmark : story_.Get().Bookmarks)
-            if (SameTextW(bookmark.Name, name) && Inside(bookmark))
-                return &bookmark;
+        Story& story = story_.Get();
+        if (const auto* named = story.BookmarksNamed(name))
+            for (uint32_t i : *named)
+                if (Inside(story.Bookmarks[i]))
+                    return &story.Bookmarks[i];
         return nullptr;
     }
 

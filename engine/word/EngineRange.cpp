@@ -116,6 +116,25 @@ std::u16string WordText(const StoryRef& storyRef, long start, long end, bool fie
     return text;
 }
 
+void Reformat(const StoryRef& storyRef, long start, long end, const std::function<void(CharFormat&)>& change)
+{
+    // A page of thousands of characters has a handful of formats: each is
+    // changed and interned once, not once per character.
+    Story& story = storyRef.Get();
+    auto& formats = storyRef.Model->CharFormats;
+    std::vector<uint32_t> changed(formats.Size(), UINT32_MAX);
+    for (long i = std::max(0L, start); i < std::min(end, story.Length()); ++i) {
+        uint32_t& format = story.Attrs[size_t(i)].Format;
+        if (changed[format] == UINT32_MAX) {
+            CharFormat copy = formats[format];
+            change(copy);
+            changed[format] = formats.Intern(copy);
+        }
+        format = changed[format];
+    }
+    ++story.Version;
+}
+
 long EngineRange::Clamp(long position) const
 {
     return std::clamp(position, 0L, story_.Get().Length());
@@ -239,13 +258,7 @@ void EngineRange::SetLanguageID(long id)
     std::u16string tag = LanguageTagFromId(id);
     if (tag.empty() && id != 0)
         Raise("The language id " + std::to_string(id) + " is not known.");
-    Story& story = story_.Get();
-    for (long i = span_->Start; i < span_->End; ++i) {
-        CharFormat format = story_.Model->CharFormats[story.Attrs[size_t(i)].Format];
-        format.Language = tag;
-        story.Attrs[size_t(i)].Format = story_.Model->CharFormats.Intern(format);
-    }
-    ++story.Version;
+    Reformat(story_, span_->Start, span_->End, [&](CharFormat& format) { format.Language = tag; });
 }
 
 void EngineRange::SetStyle(word::BuiltinStyle style)
@@ -328,13 +341,7 @@ public:
 
     void SetHidden(long hidden) override
     {
-        Story& story = story_.Get();
-        for (long i = span_->Start; i < span_->End; ++i) {
-            CharFormat format = story_.Model->CharFormats[story.Attrs[size_t(i)].Format];
-            format.Hidden = hidden != 0;
-            story.Attrs[size_t(i)].Format = story_.Model->CharFormats.Intern(format);
-        }
-        ++story.Version;
+        Reformat(story_, span_->Start, span_->End, [&](CharFormat& format) { format.Hidden = hidden != 0; });
     }
 
 private:

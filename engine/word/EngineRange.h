@@ -1,5 +1,6 @@
 #pragma once
 // The engine's Range: a live span of one story.
+#include <functional>
 #include <optional>
 
 #include "engine/word/Internal.h"
@@ -60,5 +61,9 @@ private:
 // Text as Word returns it: the end-of-cell mark reads as CR and BEL; field
 // codes (with the fields' marks) and hidden characters only when asked for.
 std::u16string WordText(const StoryRef& story, long start, long end, bool fieldCodes, bool hiddenText);
+
+// Gives every character of [start, end) the format that `change` makes of
+// its own.
+void Reformat(const StoryRef& story, long start, long end, const std::function<void(CharFormat&)>& change);
 
 } // namespace lorivex::engine::wordimpl
