@@ -73,7 +73,9 @@ std::string Words(unsigned& seed, int count)
     std::string text;
     for (int i = 0; i < count; ++i) {
         seed = seed * 1103515245u + 12345u;
-        text += (i ? " " : "") + std::string(vocabulary[(seed >> 16) % (sizeof vocabulary / sizeof *vocabulary)]);
+        if (i)
+            text += ' ';
+        text += vocabulary[(seed >> 16) % (sizeof vocabulary / sizeof *vocabulary)];
     }
     return text;
 }
