@@ -109,7 +109,7 @@ std::string Topic(int n, int topics)
                               Run("previous topic") + "</w:hyperlink>" + Run("."));
     for (int i = 4; i <= 20; ++i)
         body += Paragraph("", Run("Paragraph " + std::to_string(i) + " of topic " + id + ": " + Words(seed, 9) + " ") +
-                                  Run(Words(seed, 2), "<w:i/>") + Run(" " + Words(seed, 7) + "."));
+                                  Run(Words(seed, 2), "<w:i/>") + Run(std::string(" ").append(Words(seed, 7)).append(".")));
     return body;
 }
 
