@@ -2,7 +2,6 @@
 // opened in the engine and made the active document, the compile command of
 // the add-in module runs, and the dialogs it shows are answered from the
 // command line's flags as a person would tick the boxes.
-#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -69,7 +68,7 @@ std::string Parse(const std::vector<std::string>& args, CompileFlags& flags)
 
 std::string Absolute(const std::string& path)
 {
-    return std::filesystem::absolute(path).lexically_normal().string();
+    return platform::AnsiToUtf8(platform::ExpandFileName(platform::Utf8ToAnsi(path)));
 }
 
 std::string SamplePath()
@@ -132,7 +131,7 @@ int RunCompile(const std::vector<std::string>& args)
         return 2;
     }
     std::string document = flags.document.empty() ? platform::AnsiToUtf8(SamplePath()) : Absolute(flags.document);
-    if (!std::filesystem::is_regular_file(document)) {
+    if (!platform::FileExists(platform::Utf8ToAnsi(document))) {
         std::cerr << "lorivex compile: no such document: " << document << "\n";
         return 2;
     }

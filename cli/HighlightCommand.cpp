@@ -1,8 +1,6 @@
 // "lorivex highlight": a source file coloured the way the add-in's Paste
 // Code command colours it, on standard output: for a look in the terminal,
 // as the RTF that Paste Code pastes, or as an HTML page.
-#include <unistd.h>
-
 #include <cstdlib>
 #include <iostream>
 
@@ -12,6 +10,7 @@
 #include "highlight/RtfExporter.h"
 #include "highlight/SourceText.h"
 #include "platform/CodePages.h"
+#include "platform/Console.h"
 #include "platform/FileSystem.h"
 
 namespace lorivex::cli {
@@ -223,7 +222,7 @@ int RunHighlight(const std::vector<std::string>& args)
 {
     std::string file, language;
     bool haveFile = false;
-    Output output = isatty(STDOUT_FILENO) && !std::getenv("NO_COLOR") ? Output::Terminal : Output::Plain;
+    Output output = platform::StandardOutputTakesColour() && !std::getenv("NO_COLOR") ? Output::Terminal : Output::Plain;
     std::string error;
     for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
         const std::string& arg = args[i];

@@ -72,7 +72,7 @@ private:
     pugi::xpath_query lookup_;
 };
 
-void AddNodeAndChildren(const pugi::xml_node& node, std::vector<std::string>& lines)
+static void AddNodeAndChildren(const pugi::xml_node& node, std::vector<std::string>& lines)
 {
     Guarded("TLvxDocumentHelper", "AddNodeAndChildren", [&] {
         lines.push_back(Item(HtmlEncode(Ansi(node.attribute("Name").value())), Ansi(node.attribute("FileName").value())));

@@ -8,6 +8,9 @@
 
 #include "engine/DocxBuilder.h"
 #include "engine/WordXml.h"
+#include "platform/CodePages.h"
+#include "platform/FileSystem.h"
+#include "platform/Program.h"
 
 namespace {
 
@@ -185,12 +188,16 @@ std::string CoreProperties()
 
 } // namespace
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
-    if (argc != 3) {
+    if (arguments.size() != 2) {
         std::cerr << "usage: make_sample OUT.docx STYLESHEET.css\n";
         return 2;
     }
+    // The stylesheet by its full path, in the form of the platform the sample
+    // is compiled on (the property is the path a compile run opens), as
+    // UTF-8 in the package's XML.
+    const std::string styleSheet = AnsiToUtf8(ExpandFileName(Utf8ToAnsi(arguments[1])));
     const std::string type = DocxBuilder::RelType;
     DocxBuilder sample;
     sample.Part("[Content_Types].xml", ContentTypes())
@@ -203,7 +210,7 @@ int main(int argc, char** argv)
                                       Field(" DOCPROPERTY lxCompileTime ", "yyyy-mm-dd hh:nn", "", "<w:sz w:val=\"16\"/>")))
         .Part("word/media/logo.png", Png)
         .Part("docProps/core.xml", CoreProperties())
-        .Part("docProps/custom.xml", CustomProperties(argv[2]))
+        .Part("docProps/custom.xml", CustomProperties(styleSheet))
         .Remove("docProps/app.xml")
         .Relationship("rIdHeader", type + "header", "header1.xml")
         .Relationship("rIdFooter", type + "footer", "footer1.xml")
@@ -211,7 +218,7 @@ int main(int argc, char** argv)
         .Relationship("rIdWeb", type + "hyperlink", "https://www.lorivex.com/", true)
         .Body(Body());
     try {
-        sample.Write(argv[1]);
+        sample.Write(Utf8ToAnsi(arguments[0]));
     } catch (const std::exception& e) {
         std::cerr << "make_sample: " << e.what() << "\n";
         return 1;

@@ -4,9 +4,15 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <stdexcept>
 
 #include "platform/FileSystem.h"
+#include "platform/Guid.h"
 #include "platform/SpecialFolders.h"
+
+#ifdef _WIN32
+#include "platform/win32/Win32Api.h"
+#endif
 
 namespace lorivex::test {
 
@@ -59,6 +65,35 @@ ScopedEnv::~ScopedEnv()
 {
     SetEnv(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
 }
+
+#ifdef _WIN32
+
+ScopedSettings::ScopedSettings() : key_("Software\\LorivexTests\\" + platform::NewGuidString())
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create the scratch key HKEY_CURRENT_USER\\" + key_);
+    // The system keeps a handle of its own to the stand-in.
+    LSTATUS status = RegOverridePredefKey(HKEY_CURRENT_USER, key);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
+        throw std::runtime_error("HKEY_CURRENT_USER cannot be redirected to a scratch key");
+}
+
+ScopedSettings::~ScopedSettings()
+{
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
+}
+
+#else
+
+ScopedSettings::ScopedSettings() : config_("XDG_CONFIG_HOME", folder_.Path().c_str()) {}
+
+ScopedSettings::~ScopedSettings() = default;
+
+#endif
 
 void WriteTextFile(const std::string& path, const std::string& text)
 {

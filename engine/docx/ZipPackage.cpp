@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "platform/CodePages.h"
 
 namespace lorivex::engine::docx {
 
@@ -25,7 +26,9 @@ struct ZipPackage::Handle {
 ZipPackage::ZipPackage(const std::string& fileName) : handle_(std::make_unique<Handle>()), fileName_(fileName)
 {
     int error = 0;
-    handle_->Zip = zip_open(fileName.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    // libzip takes file names as UTF-8 (on Windows it opens the file by its
+    // UTF-16 name made from them); ours are in the ANSI code page.
+    handle_->Zip = zip_open(platform::AnsiToUtf8(fileName).c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
     if (!handle_->Zip) {
         if (error == ZIP_ER_NOENT || error == ZIP_ER_OPEN)
             Fail(fileName, "the file does not exist or cannot be read");

@@ -16,7 +16,7 @@ namespace {
 
 class CompileCommand : public CompilerTest {
 protected:
-    CompileCommand() : config_("XDG_CONFIG_HOME", Config.Path().c_str()), temp_("TMPDIR", Temp.Path().c_str())
+    CompileCommand() : temp_(TempFolderVariable, Temp.Path().c_str())
     {
         Module.WordApp = App;
     }
@@ -28,8 +28,9 @@ protected:
                 lines.push_back(window->CompilerListBox->Items[i]);
         return lines;
     }
-    TempFolder Config, Temp;
-    ScopedEnv config_, temp_;
+    ScopedSettings Settings;
+    TempFolder Temp;
+    ScopedEnv temp_;
     TLorivexModule Module;
 };
 

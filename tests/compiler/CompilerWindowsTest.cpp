@@ -22,7 +22,7 @@ using namespace ui;
 
 class OptionsDialog : public testing::Test {
 protected:
-    OptionsDialog() : env_("XDG_CONFIG_HOME", config_.Path().c_str()) { DialogLog::Clear(); }
+    OptionsDialog() { DialogLog::Clear(); }
     std::vector<std::string> Boxes()
     {
         std::vector<std::string> texts;
@@ -31,8 +31,7 @@ protected:
                 texts.push_back(entry.Text);
         return texts;
     }
-    test::TempFolder config_;
-    test::ScopedEnv env_;
+    test::ScopedSettings settings_;
     test::TempFolder docs_;
 };
 

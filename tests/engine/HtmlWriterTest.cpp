@@ -199,7 +199,7 @@ TEST_F(HtmlWriting, PicturesGoIntoAFolderBesideThePage)
     std::string page = Save(document, word::wdFormatFilteredHTML, "my page.html");
     EXPECT_NE(page.find("<img width=\"100\" height=\"50\" src=\"my%20page_files/image001.png\">"), std::string::npos)
         << page;
-    EXPECT_EQ(platform::ReadFileBytes(Folder / "my page_files/image001.png"), "PNGDATA");
+    EXPECT_EQ(platform::ReadFileBytes(platform::JoinPath(Folder / "my page_files", "image001.png")), "PNGDATA");
 
     Save(NewDocument(u"no pictures"), word::wdFormatFilteredHTML, "plain.html");
     EXPECT_FALSE(platform::DirectoryExists(Folder / "plain_files"));
@@ -210,7 +210,7 @@ TEST_F(HtmlWriting, SavingIsAtomicAndNamesTheFileOnFailure)
     std::string existing = Folder / "old.html";
     platform::WriteFileBytes(existing, "old page");
     auto document = NewDocument(u"new text");
-    std::string missing = Folder / "no-such-folder/page.html";
+    std::string missing = platform::JoinPath(Folder / "no-such-folder", "page.html");
     try {
         document->SaveAs(std::u16string(missing.begin(), missing.end()), word::wdFormatFilteredHTML, false);
         FAIL() << "saving into a missing folder succeeded";
