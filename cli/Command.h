@@ -23,6 +23,20 @@ int RunCompile(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
 int RunHighlight(const std::vector<std::string>& args);
 std::string HighlightUsage();
+int RunKeyword(const std::vector<std::string>& args);
+int RunRelated(const std::vector<std::string>& args);
+int RunPopup(const std::vector<std::string>& args);
+int RunVariable(const std::vector<std::string>& args);
+int RunStyleSheet(const std::vector<std::string>& args);
+int RunPasteCode(const std::vector<std::string>& args);
+std::string PasteCodeUsage();
+int RunRecent(const std::vector<std::string>& args);
+int RunTemplates(const std::vector<std::string>& args);
+int RunNew(const std::vector<std::string>& args);
+int RunSymbols(const std::vector<std::string>& args);
+int RunSymbol(const std::vector<std::string>& args);
+int RunAbout(const std::vector<std::string>& args);
+int RunHelp(const std::vector<std::string>& args);
 
 
 // Registers the add-in's install location in the user's registry when it is

@@ -6,13 +6,13 @@
 #include <optional>
 
 #include "cli/Command.h"
+#include "cli/DocumentCommand.h"
 #include "commands/LorivexModule.h"
 #include "compiler/CompilerUi.h"
 #include "compiler/HtmlCompilerOptionsForm.h"
 #include "engine/Engine.h"
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
-#include "services/ExceptionDialog.h"
 #include "services/LorivexUtils.h"
 #include "services/word/Word.h"
 #include "ui/headless/Answerers.h"
@@ -66,11 +66,6 @@ std::string Parse(const std::vector<std::string>& args, CompileFlags& flags)
     return {};
 }
 
-std::string Absolute(const std::string& path)
-{
-    return platform::AnsiToUtf8(platform::ExpandFileName(platform::Utf8ToAnsi(path)));
-}
-
 std::string SamplePath()
 {
     return platform::JoinPath(platform::JoinPath(GetLorivexDir(), "examples"), "Sample.docx");
@@ -89,7 +84,7 @@ void AnswerOptions(const CompileFlags& flags, std::string& outputFile, bool& kep
     }
     if (flags.output) {
         // As a person picks a folder in the save dialog, the folder exists.
-        std::string output = platform::Utf8ToAnsi(Absolute(*flags.output));
+        std::string output = platform::Utf8ToAnsi(FullPath(*flags.output));
         platform::ForceDirectories(platform::ExtractFilePath(output));
         dialog.OutputFileEdit->SetText(output);
     }
@@ -109,18 +104,6 @@ void AnswerOptions(const CompileFlags& flags, std::string& outputFile, bool& kep
     dialog.OkButton->Click();
 }
 
-void PrintErrorDialog(ui::TForm& form)
-{
-    auto& dialog = dynamic_cast<TlxExceptionDialog&>(form);
-    std::cerr << "Error: " << platform::AnsiToUtf8(dialog.ExceptionLabel->Caption()) << "\n";
-    if (dialog.DetailsCheckBox->Enabled() && dialog.TraceListBox->Items.Count() > 0) {
-        std::cerr << "Call stack:\n";
-        for (int i = 0; i < dialog.TraceListBox->Items.Count(); ++i)
-            std::cerr << "  " << platform::AnsiToUtf8(dialog.TraceListBox->Items[i]) << "\n";
-    }
-    dialog.OkButton->Click();
-}
-
 } // namespace
 
 int RunCompile(const std::vector<std::string>& args)
@@ -130,7 +113,7 @@ int RunCompile(const std::vector<std::string>& args)
         std::cerr << "lorivex compile: " << error << " (see lorivex compile --help)\n";
         return 2;
     }
-    std::string document = flags.document.empty() ? platform::AnsiToUtf8(SamplePath()) : Absolute(flags.document);
+    std::string document = flags.document.empty() ? platform::AnsiToUtf8(SamplePath()) : FullPath(flags.document);
     if (!platform::FileExists(platform::Utf8ToAnsi(document))) {
         std::cerr << "lorivex compile: no such document: " << document << "\n";
         return 2;
@@ -144,14 +127,14 @@ int RunCompile(const std::vector<std::string>& args)
         std::cerr << "Warning: " << platform::AnsiToUtf8(request.Text) << "\n";
         return ui::mrOk;
     });
-    auto errors = ui::ScopedAnswer::Form("TlxExceptionDialog", PrintErrorDialog);
+    auto errors = PrintErrorDialogs();
     SetCompilerLineObserver([](const std::string& line) { std::cout << platform::AnsiToUtf8(line) << std::endl; });
 
     TLorivexModule module;
     module.WordApp = engine::CreateApplication();
     try {
         module.WordApp->Documents()->Open(platform::Utf8ToUtf16(document));
-        module.CompileHtmlHelpClick();
+        module.CompileHtmlHelpClick(module);
     } catch (const std::exception& e) {
         bool handled = false;
         module.AddInModuleError(e, handled);

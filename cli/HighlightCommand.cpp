@@ -6,6 +6,7 @@
 
 #include "base/Exception.h"
 #include "cli/Command.h"
+#include "cli/Languages.h"
 #include "highlight/Highlighters.h"
 #include "highlight/RtfExporter.h"
 #include "highlight/SourceText.h"
@@ -18,39 +19,6 @@ namespace lorivex::cli {
 namespace {
 
 enum class Output { Terminal, Plain, Rtf, Html };
-
-std::string Padded(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
-    return text;
-}
-
-std::string LanguageTable(const THighlighterList& highlighters)
-{
-    std::string table;
-    for (const auto& h : highlighters) {
-        std::string line = "  " + Padded(h->DisplayName(), 23) + Padded(h->ShortName(), 6);
-        const std::size_t indent = line.size();
-        for (const auto& extension : h->Extensions()) {
-            if (line.size() + 1 + extension.size() > 79) {
-                table += line + '\n';
-                line.assign(indent, ' ');
-            }
-            line += ' ' + extension;
-        }
-        table += line + '\n';
-    }
-    return table;
-}
-
-std::string ShortNames(const THighlighterList& highlighters)
-{
-    std::string names;
-    for (const auto& h : highlighters)
-        names += (names.empty() ? "" : ", ") + h->ShortName();
-    return names;
-}
 
 const THighlighter& ChooseLanguage(const THighlighterList& highlighters, const std::string& language,
                                    const std::string& file)
@@ -222,7 +190,7 @@ int RunHighlight(const std::vector<std::string>& args)
 {
     std::string file, language;
     bool haveFile = false;
-    Output output = platform::StandardOutputTakesColour() && !std::getenv("NO_COLOR") ? Output::Terminal : Output::Plain;
+    Output output = platform::StandardOutputIsTerminal() && !std::getenv("NO_COLOR") ? Output::Terminal : Output::Plain;
     std::string error;
     for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
         const std::string& arg = args[i];

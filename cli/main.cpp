@@ -80,6 +80,110 @@ const std::vector<Command>& Commands()
          RunConvert},
         {"highlight", "Print a source file syntax-highlighted, as Paste Code colours it",
          HighlightUsage(), RunHighlight},
+        {"keyword", "Mark the selected text as a keyword of the index (Ctrl+Shift+Alt+K)",
+         "Usage: lorivex keyword DOC.docx --at TEXT\n"
+         "\n"
+         "Selects the first occurrence of TEXT in the document and runs the index-entry\n"
+         "shortcut on it, as pressing Ctrl+Shift+Alt+K in Word does: an index-entry (XE)\n"
+         "field with TEXT as its keyword goes in after it, hidden. The compiled help's\n"
+         "keyword index then leads to the topic that holds it. The document is saved.\n",
+         RunKeyword},
+        {"related", "Choose the related topics of a topic",
+         "Usage: lorivex related DOC.docx --topic PATH [--select PATH]...\n"
+         "\n"
+         "Runs the Related Topics dialog with the cursor in the topic PATH and confirms\n"
+         "it with the --select topics chosen in its tree; without --select the topic's\n"
+         "list is emptied. A PATH is the topic's place in the contents: the titles of\n"
+         "its headings from the top level down, joined by \\, as in\n"
+         "  lorivex related Manual.docx --topic 'Installation\\Requirements' \\\n"
+         "                              --select 'Installation\\Upgrading'\n"
+         "The list is kept in a hidden field of the topic; where a topic variable\n"
+         "lxSeeAlsoLinks or lxSeeAlsoPopup stands, the compiled page shows the related\n"
+         "topics as a line of links or as a popup menu. The document is saved.\n",
+         RunRelated},
+        {"popup", "Make the selected text open a popup window with a text",
+         "Usage: lorivex popup DOC.docx --at TEXT --text POPUP_TEXT\n"
+         "       lorivex popup DOC.docx --link TEXT --text POPUP_TEXT\n"
+         "\n"
+         "Runs the Text Popup dialog on the first occurrence of TEXT (--at), or types a\n"
+         "new link text TEXT at the end of the document (--link): in the compiled help,\n"
+         "clicking the link opens a small window showing POPUP_TEXT; \\n in it starts a\n"
+         "new line. The document gets a hidden bookmark, a hyperlink and a script block\n"
+         "for the popup. The document is saved.\n",
+         RunPopup},
+        {"variable", "Insert a topic variable (title, file, compile time, related topics)",
+         "Usage: lorivex variable DOC.docx [--at TEXT] --name NAME\n"
+         "\n"
+         "Inserts a topic variable as the Insert Variable dialog does: a DOCPROPERTY\n"
+         "field in place of the first occurrence of TEXT (or at the end of the\n"
+         "document). Each compiled page shows its own value. NAME is one of\n"
+         "  lxTopicTitle    the topic's title\n"
+         "  lxCompiledFile  the compiled help file's name\n"
+         "  lxCompileTime   when the help file was compiled\n"
+         "  lxSeeAlsoLinks  the related topics, as a line of links\n"
+         "  lxSeeAlsoPopup  the related topics, as a popup menu\n"
+         "The document property of that name gets a sample value when it has none, so\n"
+         "that the field shows something in the document. The document is saved.\n",
+         RunVariable},
+        {"stylesheet", "Link a stylesheet to every compiled page, or unlink it",
+         "Usage: lorivex stylesheet DOC.docx FILE.css\n"
+         "       lorivex stylesheet DOC.docx --none\n"
+         "\n"
+         "Records FILE.css (its full path) as the stylesheet every page of the compiled\n"
+         "help links to, as the Linked StyleSheet command does; --none removes the\n"
+         "stylesheet the document names. The compile run copies the file into the help\n"
+         "file. The document is saved.\n",
+         RunStyleSheet},
+        {"paste-code", "Paste a source file as syntax-highlighted code", PasteCodeUsage(), RunPasteCode},
+        {"recent", "List the recently compiled documents and help files",
+         "Usage: lorivex recent [--open N]\n"
+         "\n"
+         "Lists what the toolbar's Recent menu shows: the documents compiled last and\n"
+         "the help files they made, most recent first, each with its number, its kind\n"
+         "and its path; a file that is gone is marked (missing). With --open N, does\n"
+         "what choosing item N does: a document is opened, a help file is shown with\n"
+         "the program that opens .chm files (xdg-open, or LORIVEX_OPEN_COMMAND).\n",
+         RunRecent},
+        {"templates", "List the installed templates for new help documents",
+         "Usage: lorivex templates\n"
+         "\n"
+         "Lists the templates the toolbar's Templates menu shows: the documents in the\n"
+         "\"templates\" folder of the installation whose extension begins with .doc\n"
+         "(what Windows finds for *.doc), by name and path.\n",
+         RunTemplates},
+        {"new", "Start a new help document from a template",
+         "Usage: lorivex new --template NAME DOC.docx [--overwrite]\n"
+         "\n"
+         "Makes DOC.docx from the installed template NAME (see lorivex templates), as\n"
+         "choosing it in the Templates menu does, and saves it. An existing DOC.docx\n"
+         "is replaced only with --overwrite.\n",
+         RunNew},
+        {"symbols", "List the installed symbol pictures",
+         "Usage: lorivex symbols\n"
+         "\n"
+         "Lists the pictures the toolbar's Symbols menu shows: the .bmp and .gif files\n"
+         "of the \"Symbols\" folder of the installation, with their size in pixels.\n",
+         RunSymbols},
+        {"symbol", "Insert a symbol picture into a document",
+         "Usage: lorivex symbol DOC.docx --symbol NAME [--at TEXT]\n"
+         "\n"
+         "Inserts the symbol NAME (see lorivex symbols) as choosing it in the Symbols\n"
+         "menu does: in place of the first occurrence of TEXT, or at the end of the\n"
+         "document. The picture is kept in the document. The document is saved.\n",
+         RunSymbol},
+        {"about", "Show the program information (version, web page)",
+         "Usage: lorivex about\n"
+         "\n"
+         "Prints what the About box shows: the product, its build number, its web page\n"
+         "and its support forum.\n",
+         RunAbout},
+        {"help", "Open Lorivex's own help file",
+         "Usage: lorivex help\n"
+         "\n"
+         "Opens Lorivex2008.chm, the user manual installed beside the program, as the\n"
+         "toolbar's \"Help on Lorivex\" button does: with the program that opens .chm\n"
+         "files (xdg-open, or the program LORIVEX_OPEN_COMMAND names).\n",
+         RunHelp},
     };
     return commands;
 }
@@ -118,7 +222,7 @@ int lorivex::platform::ProgramMain(const std::vector<std::string>& args)
         PrintOverview(std::cerr);
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args[0] == "--help" || args[0] == "-h") {
         PrintOverview(std::cout);
         return 0;
     }

@@ -49,6 +49,10 @@ private:
     void ReadOutput(const std::function<void(const std::string&)>& handler, bool& abort);
 };
 
+// A compiler line as the progress window shows it: tabs as three blanks, and
+// a quoted path to the project file shortened to the file's name.
+std::string ShortenCompilerLine(const std::string& rawLine);
+
 // The part of the worker that cuts bytes into lines: appends what was read
 // and hands out every line that a CR, LF, CR LF or CR LF CR has closed.
 class TOutputLineCutter {

@@ -54,45 +54,52 @@ std::string TLvxDocumentHelper::GetChapterPos(int level, int previousLevel, cons
     });
 }
 
+void TLvxDocumentHelper::WalkTopics(const word::DocumentPtr& document, const TopicVisitor& visit)
+{
+    auto paragraphs = document->Paragraphs();
+    if (paragraphs->Count() < 1)
+        throw Exception("Cannot split empty Document.");
+    std::string path;
+    int level = -1, previousLevel = -1;
+    long start = -1, end = 0;
+    auto p = paragraphs->First();
+    while (p) {
+        if (IsBody(p)) {
+            auto range = p->Range();
+            if (start < 0)
+                start = range->Start();
+            end = range->End();
+            // Empty headings are swallowed into the topic; body text after
+            // them still extends it.
+            do {
+                p = p->Next();
+                if (p && IsBody(p))
+                    end = std::max(end, p->Range()->End());
+            } while (p && (IsBody(p) || TrimmedText(p).empty()));
+            visit(path, start, end);
+        } else {
+            level = int(p->OutlineLevel());
+            std::string title = TrimmedText(p);
+            path = level == 1 ? title : GetChapterPos(level, previousLevel, path, title);
+            auto last = p;
+            start = p->Range()->Start();
+            p = p->Next();
+            if (!p)
+                visit(path, start, last->Range()->End());
+            else if (!IsBody(p))
+                visit(path, start, p->Range()->Start());
+        }
+        previousLevel = level;
+    }
+}
+
 TChapterList TLvxDocumentHelper::GenerateChapterMapping(const word::DocumentPtr& document)
 {
     return Guard("GenerateChapterMapping", [&] {
-        auto paragraphs = document->Paragraphs();
-        if (paragraphs->Count() < 1)
-            throw Exception("Cannot split empty Document.");
         TChapterList chapters;
-        std::string path;
-        int level = -1, previousLevel = -1;
-        long start = -1, end = 0;
-        auto p = paragraphs->First();
-        while (p) {
-            if (IsBody(p)) {
-                auto range = p->Range();
-                if (start < 0)
-                    start = range->Start();
-                end = range->End();
-                // Empty headings are swallowed into the topic; body text
-                // after them still extends it.
-                do {
-                    p = p->Next();
-                    if (p && IsBody(p))
-                        end = std::max(end, p->Range()->End());
-                } while (p && (IsBody(p) || TrimmedText(p).empty()));
-                CreateChapter(chapters, document, start, end, path);
-            } else {
-                level = int(p->OutlineLevel());
-                std::string title = TrimmedText(p);
-                path = level == 1 ? title : GetChapterPos(level, previousLevel, path, title);
-                auto last = p;
-                start = p->Range()->Start();
-                p = p->Next();
-                if (!p)
-                    CreateChapter(chapters, document, start, last->Range()->End(), path);
-                else if (!IsBody(p))
-                    CreateChapter(chapters, document, start, p->Range()->Start(), path);
-            }
-            previousLevel = level;
-        }
+        WalkTopics(document, [&](const std::string& path, long start, long end) {
+            CreateChapter(chapters, document, start, end, path);
+        });
         return chapters;
     });
 }

@@ -55,6 +55,29 @@ std::pair<long, std::string> DocumentLanguage(const word::DocumentPtr& document)
     return {id, LanguageText(id)};
 }
 
+// The stylesheet the document names: a full path as the stylesheet command
+// stores it, or a bare name (the templates' own), found beside the document
+// or else among the installed templates. Empty when there is none.
+std::string FindStyleSheet(const std::string& named, const word::DocumentPtr& document)
+{
+    if (named.empty() || platform::FileExists(named))
+        return named;
+    if (named != platform::ExtractFileName(named))
+        return {};
+    std::vector<std::string> folders = {platform::ExtractFilePath(word::FromWord(document->FullName()))};
+    try {
+        folders.push_back(platform::JoinPath(GetLorivexDir(), "templates"));
+    } catch (const Exception&) {
+        // No installation to look in.
+    }
+    for (const auto& folder : folders) {
+        std::string candidate = platform::JoinPath(folder, named);
+        if (!folder.empty() && platform::FileExists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
 } // namespace
 
 TLvxDocumentHelper::~TLvxDocumentHelper()
@@ -198,12 +221,10 @@ void TLvxDocumentHelper::CreateHtmlHelp(const word::DocumentPtr& document)
 
 void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TChapterList& chapters, RunValues& run)
 {
-    run.styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
-    if (!run.styleSheet.empty() && !platform::FileExists(run.styleSheet)) {
-        Message(*this, "Warning: The stylesheet \"" + run.styleSheet
-                           + "\" does not exist; the pages are compiled without it.");
-        run.styleSheet.clear();
-    }
+    const std::string named = GetDocProperty(document, "lxCustomStyleSheet");
+    run.styleSheet = FindStyleSheet(named, document);
+    if (!named.empty() && run.styleSheet.empty())
+        Message(*this, "Warning: The stylesheet \"" + named + "\" does not exist; the pages are compiled without it.");
     if (!run.styleSheet.empty())
         platform::WriteFileBytes(platform::JoinPath(WorkFolder, platform::ExtractFileName(run.styleSheet)),
                                  platform::ReadFileBytes(run.styleSheet));

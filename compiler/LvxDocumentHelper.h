@@ -3,6 +3,7 @@
 // folder, the compiling flag and the page header and footer captured for the
 // run; its stages live in the files of this folder, one stage a file.
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,7 +42,10 @@ public:
     void CreateHtmlHelp(const word::DocumentPtr& document);
     void ClearTempFiles();
 
-    // Topic mapping.
+    // Topic mapping. The walk gives every topic's path and range in
+    // document order; the related-topics dialog builds its tree from it.
+    using TopicVisitor = std::function<void(const std::string& path, long start, long end)>;
+    void WalkTopics(const word::DocumentPtr& document, const TopicVisitor& visit);
     TChapterList GenerateChapterMapping(const word::DocumentPtr& document);
     std::string GetChapterPos(int level, int previousLevel, const std::string& path, const std::string& title);
     TDocumentChapter* GetChapterByBookmark(const TChapterList& chapters, const std::string& name);

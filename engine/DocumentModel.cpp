@@ -150,6 +150,12 @@ uint32_t DocumentModel::MapParaFormat(const DocumentModel& source, uint32_t inde
     return ParaFormats.Intern(format);
 }
 
+namespace {
+
+constexpr char NumberingPart[] = "word/numbering.xml";
+
+} // namespace
+
 void DocumentModel::Insert(Story& story, long position, const Fragment& fragment)
 {
     position = std::clamp(position, 0L, story.Length());
@@ -173,6 +179,13 @@ void DocumentModel::Insert(Story& story, long position, const Fragment& fragment
         }
         if (attr.Ext)
             attr.Ext = AddRecord(fragment.Records.at(attr.Ext));
+    }
+    // Lists keep their numbers in their new document: Word brings the list
+    // definitions along with the text that uses them.
+    if (&source != this) {
+        auto numbering = source.Parts.find(NumberingPart);
+        if (numbering != source.Parts.end() && !Parts.count(NumberingPart))
+            Parts.emplace(NumberingPart, numbering->second);
     }
     story.Text.insert(size_t(position), fragment.Text);
     story.Attrs.insert(story.Attrs.begin() + position, attrs.begin(), attrs.end());

@@ -4,7 +4,8 @@
 
 namespace lorivex::engine {
 
-word::ApplicationPtr CreateApplication();
+// Version: what Application.Version answers ("9.0" plays Word 2000).
+word::ApplicationPtr CreateApplication(const std::u16string& version = u"12.0");
 
 // The style name Word shows for an engine paragraph (Word's Paragraph.Style,
 // which the compiler never asks for; the inspect command does).

@@ -8,6 +8,7 @@
 
 #include "engine/DocxBuilder.h"
 #include "engine/WordXml.h"
+#include "examples/DocumentParts.h"
 #include "platform/CodePages.h"
 #include "platform/FileSystem.h"
 #include "platform/Program.h"
@@ -19,25 +20,7 @@ using lorivex::test::DocxBuilder;
 const std::string Png = std::string("\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x10\x00\x00\x00\x10\x08\x02\x00\x00\x00\x90\x91\x68\x36\x00\x00\x00\x24\x49\x44\x41\x54\x78\xda\x63\xe0\x52\xc9\x82\xa3\x2b\x17\x4e\xc0\x11\x2e\x71\x86\x41\xa8\x81\x18\x45\xc8\xe2\x83\x51\xc3\x68\x3c\x0c\x0a\x0d\x00\x0b\xb1\x82\x10\x4d\xfe\x3a\x78\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82", 93);
 
 using namespace lorivex::test::xml;
-
-const std::string Hidden = "<w:vanish/>";
-
-std::string Related(const std::string& pathsWithCrLf)
-{
-    return Para(SeeAlsoData(pathsWithCrLf, Hidden));
-}
-
-std::string Index(const std::string& entry)
-{
-    return Field(" XE \"" + entry + "\" ", "", "", Hidden);
-}
-
-std::string Bookmarked(const std::string& name, int id, const std::string& runs)
-{
-    std::string n = std::to_string(id);
-    return "<w:bookmarkStart w:id=\"" + n + "\" w:name=\"" + name + "\"/>" + runs + "<w:bookmarkEnd w:id=\"" + n +
-           "\"/>";
-}
+using namespace lorivex::examples;
 
 std::string Code(const std::string& line)
 {
@@ -113,79 +96,6 @@ std::string Body()
            "<w:footerReference w:type=\"default\" r:id=\"rIdFooter\"/></w:sectPr>";
 }
 
-std::string Styles()
-{
-    auto heading = [](int level, int halfPoints) {
-        std::string n = std::to_string(level);
-        return "<w:style w:type=\"paragraph\" w:styleId=\"Heading" + n + "\"><w:name w:val=\"heading " + n +
-               "\"/><w:basedOn w:val=\"Normal\"/><w:next w:val=\"Normal\"/><w:pPr><w:outlineLvl w:val=\"" +
-               std::to_string(level - 1) + "\"/></w:pPr><w:rPr><w:rFonts w:ascii=\"Arial\" w:hAnsi=\"Arial\"/>"
-               "<w:b/><w:color w:val=\"0A246A\"/><w:sz w:val=\"" + std::to_string(halfPoints) + "\"/></w:rPr></w:style>";
-    };
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:styles " + DocxBuilder::WordNamespaces() +
-           "><w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Verdana\" w:hAnsi=\"Verdana\"/>"
-           "<w:sz w:val=\"20\"/><w:lang w:val=\"en-US\"/></w:rPr></w:rPrDefault></w:docDefaults>"
-           "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>" +
-           heading(1, 32) + heading(2, 26) + heading(3, 22) + "</w:styles>";
-}
-
-std::string HeaderFooter(const char* element, const std::string& runs)
-{
-    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:") + element + " " +
-           DocxBuilder::WordNamespaces() + ">" + Para(runs) + "</w:" + element + ">";
-}
-
-std::string CustomProperties(const std::string& styleSheet)
-{
-    std::string props;
-    int pid = 2;
-    auto add = [&](const std::string& name, const std::string& value) {
-        props += "<property fmtid=\"{D5CDD505-2E9C-101B-9397-08002B2CF9AE}\" pid=\"" + std::to_string(pid++) +
-                 "\" name=\"" + name + "\"><vt:lpwstr>" + Escape(value) + "</vt:lpwstr></property>";
-    };
-    add("lxCustomStyleSheet", styleSheet);
-    add("lxDateFormat", "yyyy-mm-dd hh:nn");
-    add("lxSeeAlsoTitle", "Related: ");
-    add("lxSeeAlsoLinks", "Topic1, Topic2, Topic3");
-    add("lxSeeAlsoPopup", "See also");
-    add("lxTopicTitle", "Topic Title");
-    add("lxCompiledFile", "CompiledFile.chm");
-    add("lxCompileTime", "yyyy-mm-dd hh:nn");
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><Properties "
-           "xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/custom-properties\" "
-           "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">" +
-           props + "</Properties>";
-}
-
-std::string ContentTypes()
-{
-    const std::string wml = "application/vnd.openxmlformats-officedocument.wordprocessingml.";
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-           "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-           "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-           "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-           "<Default Extension=\"png\" ContentType=\"image/png\"/>"
-           "<Override PartName=\"/word/document.xml\" ContentType=\"" + wml + "document.main+xml\"/>"
-           "<Override PartName=\"/word/styles.xml\" ContentType=\"" + wml + "styles+xml\"/>"
-           "<Override PartName=\"/word/header1.xml\" ContentType=\"" + wml + "header+xml\"/>"
-           "<Override PartName=\"/word/footer1.xml\" ContentType=\"" + wml + "footer+xml\"/>"
-           "<Override PartName=\"/docProps/core.xml\" "
-           "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
-           "<Override PartName=\"/docProps/custom.xml\" "
-           "ContentType=\"application/vnd.openxmlformats-officedocument.custom-properties+xml\"/>"
-           "</Types>";
-}
-
-std::string CoreProperties()
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><cp:coreProperties "
-           "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
-           "xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:dcterms=\"http://purl.org/dc/terms/\" "
-           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"><dc:title>Lorivex Sample Help</dc:title>"
-           "<dc:subject>What a help document can hold</dc:subject><dc:creator>Lorivex</dc:creator>"
-           "</cp:coreProperties>";
-}
-
 } // namespace
 
 int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
@@ -209,8 +119,15 @@ int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
               HeaderFooter("ftr", Run("Compiled ", "<w:sz w:val=\"16\"/>") +
                                       Field(" DOCPROPERTY lxCompileTime ", "yyyy-mm-dd hh:nn", "", "<w:sz w:val=\"16\"/>")))
         .Part("word/media/logo.png", Png)
-        .Part("docProps/core.xml", CoreProperties())
-        .Part("docProps/custom.xml", CustomProperties(styleSheet))
+        .Part("docProps/core.xml", CoreProperties("Lorivex Sample Help", "What a help document can hold"))
+        .Part("docProps/custom.xml", CustomProperties({{"lxCustomStyleSheet", styleSheet},
+                                                         {"lxDateFormat", "yyyy-mm-dd hh:nn"},
+                                                         {"lxSeeAlsoTitle", "Related: "},
+                                                         {"lxSeeAlsoLinks", "Topic1, Topic2, Topic3"},
+                                                         {"lxSeeAlsoPopup", "See also"},
+                                                         {"lxTopicTitle", "Topic Title"},
+                                                         {"lxCompiledFile", "CompiledFile.chm"},
+                                                         {"lxCompileTime", "yyyy-mm-dd hh:nn"}}))
         .Remove("docProps/app.xml")
         .Relationship("rIdHeader", type + "header", "header1.xml")
         .Relationship("rIdFooter", type + "footer", "footer1.xml")

@@ -15,6 +15,9 @@ namespace lorivex::platform {
 inline constexpr char ClipboardTextFormat[] = "Text";
 inline constexpr char ClipboardUnicodeTextFormat[] = "UnicodeText";
 inline constexpr char ClipboardRtfFormat[] = "Rich Text Format";
+// A picture as a device-independent bitmap (CF_DIB, a memory block, from
+// which Windows makes CF_BITMAP for whoever asks for that): EncodeDib's bytes.
+inline constexpr char ClipboardDibFormat[] = "#8";
 
 struct ClipboardBlock {
     std::string Format;
@@ -26,6 +29,11 @@ bool ClipboardHasText();
 // The clipboard's text in the ANSI code page; empty when there is none.
 std::string GetClipboardText();
 void SetClipboardText(const std::string& text);
+// The clipboard's text as UTF-16, with every character a program offered in
+// Unicode; ANSI text is converted. Empty when there is none.
+std::u16string GetClipboardUnicodeText();
+// Offers the text both as Unicode and as ANSI text, as Windows does.
+void SetClipboardUnicodeText(const std::u16string& text);
 
 bool ClipboardHasFormat(const std::string& format);
 // Every block whose data can be read, so that what was on the clipboard

@@ -1,11 +1,8 @@
 #pragma once
-// What a command-line program needs to know of its console.
-
+// Whether the program writes to a person's terminal rather than a pipe or
+// a file: only a terminal gets colours and lines that update in place.
 namespace lorivex::platform {
 
-// True when standard output is a terminal that shows colours given as ANSI
-// escape sequences; never for a file or a pipe. On Windows the console is
-// asked to take them, which consoles before Windows 10 refuse.
-bool StandardOutputTakesColour();
+bool StandardOutputIsTerminal();
 
 } // namespace lorivex::platform

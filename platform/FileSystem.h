@@ -44,6 +44,13 @@ struct DirEntry {
 };
 // Every entry of a folder except "." and ".."; empty when it cannot be read.
 std::vector<DirEntry> ListDirectory(const std::string& folder);
+// The entries of a folder whose names match a pattern of * and ?, without
+// regard to case, in the order the file system gives them, as Windows finds
+// them: there a pattern with a three-letter extension also matches longer
+// extensions through the short names ("*.doc" finds Manual.docx), and POSIX
+// lists the same. Folders are entries too. Empty when the folder cannot be
+// read.
+std::vector<DirEntry> FindFiles(const std::string& folder, const std::string& pattern);
 // Whether the entry is a link of any kind rather than what it points to.
 bool IsLink(const std::string& path);
 // Removes a link itself, never what it points to.

@@ -43,4 +43,10 @@ Image DecodeImage(const std::string& bytes, const std::string& fileName);
 Image DecodeGif(const std::string& bytes, const std::string& fileName);
 Image DecodeBmp(const std::string& bytes, const std::string& fileName);
 
+// A device-independent bitmap as the clipboard holds it (a BMP file without
+// its file header): 24 bits per pixel, rows bottom-up. DecodeDib reads any
+// such block DecodeBmp can read as a file.
+std::string EncodeDib(const Image& image);
+Image DecodeDib(const std::string& bytes, const std::string& name);
+
 } // namespace lorivex::platform

@@ -5,6 +5,15 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <vector>
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+#ifndef _WIN32
+#include <locale.h>
+#endif
 
 #include "platform/FileSystem.h"
 #include "platform/Guid.h"
@@ -52,47 +61,162 @@ static int SetEnv(const char* name, const char* value)
 }
 #endif
 
-ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name)
+ScopedEnv::ScopedEnv(const char* name, const char* value)
 {
-    if (const char* old = std::getenv(name)) {
-        hadOld_ = true;
-        old_ = old;
-    }
-    SetEnv(name, value);
+    if (value)
+        Set(name, value);
+    else
+        Unset(name);
 }
 
 ScopedEnv::~ScopedEnv()
 {
-    SetEnv(name_.c_str(), hadOld_ ? old_.c_str() : nullptr);
+    for (const auto& [name, value] : saved_)
+        SetEnv(name.c_str(), value ? value->c_str() : nullptr);
 }
 
 #ifdef _WIN32
 
-ScopedSettings::ScopedSettings() : key_("Software\\LorivexTests\\" + platform::NewGuidString())
+namespace {
+
+// The keys standing for HKEY_CURRENT_USER, innermost last.
+std::vector<HKEY>& SettingsKeys()
 {
+    static std::vector<HKEY> keys;
+    return keys;
+}
+
+} // namespace
+
+ScopedSettings::ScopedSettings()
+    : env_("XDG_CONFIG_HOME", folder_.Path().c_str()), key_("Software\\LorivexTests\\" + platform::NewGuidString())
+{
+    // Made under HKEY_CURRENT_USER as it stands now: inside the key of an
+    // enclosing scope, if there is one.
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("cannot create the scratch key HKEY_CURRENT_USER\\" + key_);
-    // The system keeps a handle of its own to the stand-in.
-    LSTATUS status = RegOverridePredefKey(HKEY_CURRENT_USER, key);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
+    if (RegOverridePredefKey(HKEY_CURRENT_USER, key) != ERROR_SUCCESS) {
+        RegCloseKey(key);
         throw std::runtime_error("HKEY_CURRENT_USER cannot be redirected to a scratch key");
+    }
+    SettingsKeys().push_back(key);
 }
 
 ScopedSettings::~ScopedSettings()
 {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    auto& keys = SettingsKeys();
+    RegCloseKey(keys.back());
+    keys.pop_back();
+    RegOverridePredefKey(HKEY_CURRENT_USER, keys.empty() ? nullptr : keys.back());
     RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LorivexTests"); // only when nothing else is left in it
 }
 
 #else
 
-ScopedSettings::ScopedSettings() : config_("XDG_CONFIG_HOME", folder_.Path().c_str()) {}
+ScopedSettings::ScopedSettings() : env_("XDG_CONFIG_HOME", folder_.Path().c_str()) {}
 
 ScopedSettings::~ScopedSettings() = default;
 
+#endif
+
+void ScopedEnv::Save(const std::string& name)
+{
+    if (saved_.count(name))
+        return;
+    const char* value = std::getenv(name.c_str());
+    saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+void ScopedEnv::Set(const std::string& name, const std::string& value)
+{
+    Save(name);
+    SetEnv(name.c_str(), value.c_str());
+}
+
+void ScopedEnv::Unset(const std::string& name)
+{
+    Save(name);
+    SetEnv(name.c_str(), nullptr);
+}
+
+void ScopedEnv::UseCLocale()
+{
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LC_TIME", "LC_COLLATE", "LANG", "LORIVEX_ANSI_CODEPAGE"})
+        Unset(name);
+    Set("LC_ALL", "C");
+}
+
+bool ScopedEnv::LocaleInstalled(const std::string& localeName)
+{
+#ifdef _WIN32
+    (void)localeName;
+    return false;
+#else
+    locale_t l = newlocale(LC_CTYPE_MASK | LC_TIME_MASK, localeName.c_str(), locale_t(nullptr));
+    if (l)
+        freelocale(l);
+    return l != locale_t(nullptr);
+#endif
+}
+
+#ifndef _WIN32
+namespace {
+
+constexpr uid_t Nobody = 65534;
+
+void DropPrivileges()
+{
+    if (geteuid() != 0)
+        return;
+    if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)
+        _exit(125);
+}
+
+} // namespace
+
+std::string RunUnprivileged(const std::function<std::string()>& body)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        DropPrivileges();
+        std::string result;
+        try {
+            result = body();
+        } catch (const std::exception& e) {
+            result = std::string("failure: ") + e.what();
+        }
+        for (size_t done = 0; done < result.size();) {
+            ssize_t n = write(channel[1], result.data() + done, result.size() - done);
+            if (n <= 0)
+                break;
+            done += size_t(n);
+        }
+        _exit(0);
+    }
+    close(channel[1]);
+    std::string result;
+    char buffer[4096];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, size_t(n));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child ended with status " + std::to_string(status);
+    return result;
+}
+
+std::string UnprivilegedPrefix()
+{
+    return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+}
 #endif
 
 void WriteTextFile(const std::string& path, const std::string& text)

@@ -1,6 +1,9 @@
 #pragma once
 // Shared helpers of the tests: scratch folders that clean up after
 // themselves, and environment variables set for one scope.
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace lorivex::test {
@@ -20,39 +23,50 @@ private:
     std::string path_;
 };
 
-// Sets (or with nullptr unsets) an environment variable and puts the old
-// value back at the end of the scope.
+// Environment variables set for one scope: every variable changed through
+// it has its old value (or its absence) back at the end.
 class ScopedEnv {
 public:
+    ScopedEnv() = default;
+    // Sets one variable (or with nullptr unsets it).
     ScopedEnv(const char* name, const char* value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
+    void Set(const std::string& name, const std::string& value);
+    void Unset(const std::string& name);
+    // The C locale with no code page override, whatever the machine running
+    // the tests has: where the locale tests start from.
+    void UseCLocale();
+
+    // True when the C library has the locale, so that its data can be read.
+    static bool LocaleInstalled(const std::string& localeName);
+
 private:
-    std::string name_;
-    std::string old_;
-    bool hadOld_ = false;
+    void Save(const std::string& name);
+    std::map<std::string, std::optional<std::string>> saved_;
 };
 
-// Settings of their own for the tests of one scope, so that what one test
-// stores is never what the next one reads: on POSIX the registry hives go to
-// a scratch folder ($XDG_CONFIG_HOME); on Windows HKEY_CURRENT_USER stands
-// for a scratch key of the real one, removed at the end. (Windows allows
-// one such stand-in at a time: scopes must not nest there.)
+// Settings of their own for one scope, so that nothing is read from or
+// left to the settings of other tests or of the user: on POSIX the registry
+// hives go to a new folder (XDG_CONFIG_HOME); on Windows HKEY_CURRENT_USER
+// of this process stands for a new key of the real one, removed at the end
+// with all it holds. Scopes may nest. (A child process has the real
+// HKEY_CURRENT_USER of the build's Wine prefix.)
 class ScopedSettings {
 public:
     ScopedSettings();
     ~ScopedSettings();
     ScopedSettings(const ScopedSettings&) = delete;
     ScopedSettings& operator=(const ScopedSettings&) = delete;
+    const TempFolder& Folder() const { return folder_; }
 
 private:
+    TempFolder folder_;
+    ScopedEnv env_;
 #ifdef _WIN32
     std::string key_;
-#else
-    TempFolder folder_;
-    ScopedEnv config_;
 #endif
 };
 
@@ -62,6 +76,16 @@ private:
 inline constexpr char TempFolderVariable[] = "TMP"; // GetTempPath looks here first
 #else
 inline constexpr char TempFolderVariable[] = "TMPDIR";
+#endif
+
+#ifndef _WIN32
+// Runs the body in a child process without the superuser's privileges (as
+// "nobody" when the tests run as root), so that permissions stop it as they
+// stop any user; returns what the body returned, or a text telling how the
+// child ended otherwise. Files it must reach need permissions for others.
+std::string RunUnprivileged(const std::function<std::string()>& body);
+// The command prefix that runs a program the same way.
+std::string UnprivilegedPrefix();
 #endif
 
 void WriteTextFile(const std::string& path, const std::string& text);

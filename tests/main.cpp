@@ -29,8 +29,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     lorivex::ui::Application().SetBackend(std::make_unique<lorivex::ui::headless::HeadlessBackend>());
 #ifndef _WIN32
-    lorivex::test::TempFolder config;
-    lorivex::test::ScopedEnv isolated("XDG_CONFIG_HOME", config.Path().c_str());
+    lorivex::test::ScopedSettings isolated;
 #endif
     return RUN_ALL_TESTS();
 }

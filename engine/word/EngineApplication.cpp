@@ -10,9 +10,9 @@
 
 namespace lorivex::engine {
 
-word::ApplicationPtr CreateApplication()
+word::ApplicationPtr CreateApplication(const std::u16string& version)
 {
-    return std::make_shared<wordimpl::EngineApplication>();
+    return std::make_shared<wordimpl::EngineApplication>(version);
 }
 
 } // namespace lorivex::engine
@@ -20,6 +20,8 @@ word::ApplicationPtr CreateApplication()
 namespace lorivex::engine::wordimpl {
 
 namespace {
+
+constexpr char16_t NormalTemplateName[] = u"Normal.dotm";
 
 class EngineWebOptions : public word::DefaultWebOptions {
 public:
@@ -38,9 +40,14 @@ private:
 // long as the application.
 class EngineTemplate : public word::Template {
 public:
-    std::u16string FullName() override { return u"Normal.dotm"; }
-    bool Saved() override { return true; }
-    void Save() override {}
+    explicit EngineTemplate(std::shared_ptr<Customization> customization)
+        : customization_(std::move(customization)) {}
+    std::u16string FullName() override { return NormalTemplateName; }
+    bool Saved() override { return customization_->Saved; }
+    void Save() override { customization_->Saved = true; }
+
+private:
+    std::shared_ptr<Customization> customization_;
 };
 
 class EngineDocuments : public word::Documents {
@@ -92,9 +99,10 @@ private:
 
 } // namespace
 
-EngineApplication::EngineApplication()
-    : webOptions_(std::make_shared<EngineWebOptions>()), normal_(std::make_shared<EngineTemplate>()),
-      commandBars_(MakeCommandBars())
+EngineApplication::EngineApplication(std::u16string version)
+    : version_(std::move(version)), customization_(std::make_shared<Customization>()),
+      webOptions_(std::make_shared<EngineWebOptions>()), normal_(std::make_shared<EngineTemplate>(customization_)),
+      commandBars_(MakeCommandBars(customization_))
 {
 }
 
@@ -179,8 +187,11 @@ void EngineApplication::OrganizerCopy(const std::u16string& source, const std::u
 void EngineApplication::OrganizerDelete(const std::u16string& source, const std::u16string& name, long object)
 {
     if (object == word::wdOrganizerObjectCommandBars) {
-        if (auto bar = commandBars_->Item(name))
-            bar->Delete();
+        // The command bars live in the Normal template only.
+        auto bar = SameTextW(source, NormalTemplateName) ? commandBars_->Item(name) : nullptr;
+        if (!bar)
+            Raise("The toolbar \"" + Utf16ToUtf8(name) + "\" does not exist in " + Utf16ToUtf8(source) + ".");
+        bar->Delete();
         return;
     }
     if (object != word::wdOrganizerObjectStyles)

@@ -7,14 +7,20 @@
 
 namespace lorivex::engine::wordimpl {
 
+// What the Normal template holds of the user interface: the command bars.
+// Any change to them leaves the template unsaved, as in Word.
+struct Customization {
+    bool Saved = true;
+};
+
 class EngineApplication : public word::Application, public std::enable_shared_from_this<EngineApplication> {
 public:
-    EngineApplication();
+    explicit EngineApplication(std::u16string version);
 
     word::DocumentPtr ActiveDocument() override;
     word::WindowPtr ActiveWindow() override;
     word::DocumentsPtr Documents() override;
-    std::u16string Version() override { return u"12.0"; }
+    std::u16string Version() override { return version_; }
     bool ScreenUpdating() override { return screenUpdating_; }
     void SetScreenUpdating(bool value) override { screenUpdating_ = value; }
     word::DefaultWebOptionsPtr DefaultWebOptions() override { return webOptions_; }
@@ -27,6 +33,7 @@ public:
     word::CommandBarsPtr CommandBars() override { return commandBars_; }
     void Quit() override;
     void SetOnWindowActivate(WindowActivateHandler handler) override { onWindowActivate_ = std::move(handler); }
+    WindowActivateHandler OnWindowActivate() override { return onWindowActivate_; }
 
     // Used by Documents and Document.
     std::vector<std::shared_ptr<EngineDocument>>& OpenDocuments() { return documents_; }
@@ -40,7 +47,9 @@ private:
 
     std::vector<std::shared_ptr<EngineDocument>> documents_;
     std::vector<std::weak_ptr<EngineDocument>> activation_; // most recent last
+    std::u16string version_;
     bool screenUpdating_ = true;
+    std::shared_ptr<Customization> customization_;
     word::DefaultWebOptionsPtr webOptions_;
     word::TemplatePtr normal_;
     word::CommandBarsPtr commandBars_;
@@ -48,6 +57,6 @@ private:
     int created_ = 0;
 };
 
-word::CommandBarsPtr MakeCommandBars();
+word::CommandBarsPtr MakeCommandBars(std::shared_ptr<Customization> customization);
 
 } // namespace lorivex::engine::wordimpl

@@ -108,6 +108,10 @@ public:
             code = u" " + keyword + u" " + (text.empty() ? u"" : text + u" ");
         }
         const StoryRef& story = where.StoryOf();
+        // A paragraph's own mark is not replaced by the field: the field goes
+        // into the paragraph, as Word keeps a selected paragraph mark.
+        if (where.End() > where.Start() && IsParagraphEnd(story.Get().Text[size_t(where.End() - 1)]))
+            where.SetEnd(where.End() - 1);
         Fragment fragment =
             story.Model->TextFragment(story.Get(), where.Start(), Mark::FieldBegin + code + Mark::FieldSeparator +
                                                                       Mark::FieldEnd);

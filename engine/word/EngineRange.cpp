@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/word/EngineDocument.h"
+#include "platform/CaseFolding.h"
 
 namespace lorivex::engine::wordimpl {
 
@@ -124,6 +125,35 @@ std::u16string EngineRange::Text()
 {
     auto mode = TextRetrievalMode();
     return WordText(story_, span_->Start, span_->End, mode->IncludeFieldCodes(), mode->IncludeHiddenText());
+}
+
+word::FindPtr EngineRange::Find()
+{
+    class EngineFind : public word::Find {
+    public:
+        EngineFind(StoryRef story, SpanPtr span) : story_(std::move(story)), span_(std::move(span)) {}
+        bool Execute(const std::u16string& findText, bool matchCase) override
+        {
+            if (findText.empty())
+                return false;
+            const std::u16string& text = story_.Get().Text;
+            auto same = [&](char16_t a, char16_t b) {
+                return matchCase ? a == b : platform::UpperChar16(a) == platform::UpperChar16(b);
+            };
+            auto from = text.begin() + span_->Start, to = text.begin() + span_->End;
+            auto found = std::search(from, to, findText.begin(), findText.end(), same);
+            if (found == to)
+                return false;
+            long start = long(found - text.begin());
+            *span_ = {start, start + long(findText.size())};
+            return true;
+        }
+
+    private:
+        StoryRef story_;
+        SpanPtr span_;
+    };
+    return std::make_shared<EngineFind>(story_, span_);
 }
 
 word::TextRetrievalModePtr EngineRange::TextRetrievalMode()

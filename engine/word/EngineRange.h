@@ -40,6 +40,7 @@ public:
     word::ParagraphsPtr Paragraphs() override { return MakeParagraphs(story_, span_); }
     word::FontPtr Font() override { return MakeFont(story_, span_); }
     word::InlineShapesPtr InlineShapes() override { return MakeInlineShapes(story_, span_); }
+    word::FindPtr Find() override;
     void InsertBefore(const std::u16string& text) override;
     void InsertAfter(const std::u16string& text) override;
     void InsertParagraphAfter() override { InsertAfter(u"\r"); }

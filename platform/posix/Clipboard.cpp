@@ -52,6 +52,23 @@ void SetClipboardText(const std::string& text)
     SetClipboardBlocks({{ClipboardTextFormat, text}});
 }
 
+std::u16string GetClipboardUnicodeText()
+{
+    auto& store = TheStore();
+    std::lock_guard lock(store.Lock);
+    if (auto* wide = Find(store.Blocks, ClipboardUnicodeTextFormat))
+        return std::u16string(reinterpret_cast<const char16_t*>(wide->Data.data()), wide->Data.size() / 2);
+    if (auto* text = Find(store.Blocks, ClipboardTextFormat))
+        return AnsiToUtf16(text->Data);
+    return {};
+}
+
+void SetClipboardUnicodeText(const std::u16string& text)
+{
+    std::string bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
+    SetClipboardBlocks({{ClipboardUnicodeTextFormat, bytes}, {ClipboardTextFormat, Utf16ToAnsi(text)}});
+}
+
 bool ClipboardHasFormat(const std::string& format)
 {
     auto& store = TheStore();

@@ -4,7 +4,7 @@
 
 namespace lorivex::platform {
 
-bool StandardOutputTakesColour()
+bool StandardOutputIsTerminal()
 {
     return isatty(STDOUT_FILENO) != 0;
 }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <windows.h>
+
+#include "platform/CodePages.h"
+#include "platform/win32/Win32Api.h"
 
 #include "base/Exception.h"
 
@@ -127,6 +129,21 @@ std::string GetClipboardText()
 void SetClipboardText(const std::string& text)
 {
     SetClipboardBlocks({{ClipboardTextFormat, text}});
+}
+
+std::u16string GetClipboardUnicodeText()
+{
+    OpenedClipboard open;
+    // Windows offers Unicode text for ANSI text too, converted.
+    std::string bytes;
+    ReadBlock(CF_UNICODETEXT, bytes);
+    return std::u16string(reinterpret_cast<const char16_t*>(bytes.data()), bytes.size() / 2);
+}
+
+void SetClipboardUnicodeText(const std::u16string& text)
+{
+    std::string bytes(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
+    SetClipboardBlocks({{ClipboardUnicodeTextFormat, bytes}, {ClipboardTextFormat, Utf16ToAnsi(text)}});
 }
 
 bool ClipboardHasFormat(const std::string& format)

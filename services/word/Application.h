@@ -55,9 +55,11 @@ public:
     virtual CommandBarsPtr CommandBars() = 0;
     virtual void Quit() = 0;
 
-    // Word's WindowActivate event.
+    // Word's WindowActivate event: one handler at a time. Whoever binds in
+    // front of another reads the bound one first and calls it on.
     using WindowActivateHandler = std::function<void(const DocumentPtr&, const WindowPtr&)>;
     virtual void SetOnWindowActivate(WindowActivateHandler handler) = 0;
+    virtual WindowActivateHandler OnWindowActivate() = 0;
 };
 
 } // namespace lorivex::word

@@ -24,6 +24,14 @@ public:
     virtual void SetIncludeHiddenText(bool include) = 0;
 };
 
+// A search inside the range it came from.
+class Find : public virtual Dispatch {
+public:
+    // True when the text occurs in the range; the range is then the first
+    // occurrence, as Word redefines the range it searched.
+    virtual bool Execute(const std::u16string& findText, bool matchCase = false) = 0;
+};
+
 class Range : public virtual Dispatch {
 public:
     // What a reader sees: field results without their codes and hidden text
@@ -54,6 +62,7 @@ public:
     virtual ParagraphsPtr Paragraphs() = 0;
     virtual FontPtr Font() = 0;
     virtual InlineShapesPtr InlineShapes() = 0;
+    virtual FindPtr Find() = 0;
 
     // Both extend this range over the inserted text.
     virtual void InsertBefore(const std::u16string& text) = 0;

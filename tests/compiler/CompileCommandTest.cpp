@@ -37,7 +37,7 @@ protected:
 TEST_F(CompileCommand, NoActiveDocument)
 {
     try {
-        Module.CompileHtmlHelpClick();
+        Module.CompileHtmlHelpClick(Module);
         FAIL();
     } catch (const ElxException& e) {
         EXPECT_EQ(e.Message(), "This command cannot be executed when no document is active.");
@@ -51,7 +51,7 @@ TEST_F(CompileCommand, CancellingLeavesNothingBehind)
     auto options = App->DefaultWebOptions();
     options->SetRelyOnVML(true);
     auto cancel = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [](ui::TForm& form) { form.PressEscape(); });
-    Module.CompileHtmlHelpClick();
+    Module.CompileHtmlHelpClick(Module);
     EXPECT_TRUE(platform::ListDirectory(Temp.Path()).empty());
     EXPECT_FALSE(platform::GetRegistry().KeyExists(platform::RootKey::CurrentUser, RecentDocumentsKey));
     EXPECT_TRUE(options->RelyOnVML());
@@ -69,7 +69,7 @@ TEST_F(CompileCommand, ADocumentWithoutHeadingsHasNoContents)
         dialog.IncludeTocCB->SetChecked(true);
         dialog.OkButton->Click();
     });
-    Module.CompileHtmlHelpClick(); // a quiet stop, no error
+    Module.CompileHtmlHelpClick(Module); // a quiet stop, no error
     auto lines = WindowLines();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], "Document has no headers, cannot include table of contents.");

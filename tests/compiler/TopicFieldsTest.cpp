@@ -1,5 +1,7 @@
 #include "compiler/CompilerFixture.h"
 
+#include "FakeWordApplication.h"
+
 #include "platform/FileSystem.h"
 #include "services/LorivexUtils.h"
 
@@ -112,29 +114,7 @@ TEST_F(TopicFields, OnlyPlaceholderNamesAreSpecialAndVariablesUpdate)
 TEST_F(TopicFields, WordVersions)
 {
     auto version = [&](const std::u16string& text) {
-        class App : public word::Application {
-        public:
-            explicit App(std::u16string v) : v_(std::move(v)) {}
-            std::u16string Version() override { return v_; }
-            word::DocumentPtr ActiveDocument() override { return nullptr; }
-            word::WindowPtr ActiveWindow() override { return nullptr; }
-            word::DocumentsPtr Documents() override { return nullptr; }
-            bool ScreenUpdating() override { return true; }
-            void SetScreenUpdating(bool) override {}
-            word::DefaultWebOptionsPtr DefaultWebOptions() override { return nullptr; }
-            void OrganizerCopy(const std::u16string&, const std::u16string&, const std::u16string&, long) override {}
-            void OrganizerDelete(const std::u16string&, const std::u16string&, long) override {}
-            word::TemplatePtr NormalTemplate() override { return nullptr; }
-            long TemplatesCount() override { return 0; }
-            word::TemplatePtr Templates(long) override { return nullptr; }
-            word::CommandBarsPtr CommandBars() override { return nullptr; }
-            void Quit() override {}
-            void SetOnWindowActivate(WindowActivateHandler) override {}
-
-        private:
-            std::u16string v_;
-        };
-        return Run.IsWord2000(std::make_shared<App>(text));
+        return Run.IsWord2000(std::make_shared<FakeWordApplication>(text));
     };
     EXPECT_TRUE(version(u"9.0"));
     EXPECT_TRUE(version(u"10.0"));

@@ -77,7 +77,7 @@ std::string TestHelpCompiler()
 #endif
 }
 
-ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder)
+ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder, const std::string& prefix)
 {
     std::vector<std::string> command = {BesideThisProgram("lorivex")};
     command.insert(command.end(), args.begin(), args.end());
@@ -90,10 +90,10 @@ ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& t
         command.insert(command.end(), {"--compiler", TestHelpCompiler()});
     // GetTempPath looks at TMP first. The quotes of "set" keep the folder's
     // name whole, whatever characters it holds.
-    return Run("set \"TMP=" + tempFolder + "\" && set \"TEMP=" + tempFolder + "\" && "
+    return Run("set \"TMP=" + tempFolder + "\" && set \"TEMP=" + tempFolder + "\" && " + prefix
                + platform::QuoteCommandLine(command));
 #else
-    return Run("TMPDIR=" + platform::QuoteCommandLine({tempFolder}) + " " + platform::QuoteCommandLine(command));
+    return Run("TMPDIR=" + platform::QuoteCommandLine({tempFolder}) + " " + prefix + platform::QuoteCommandLine(command));
 #endif
 }
 

@@ -25,7 +25,10 @@ struct ProgramRun {
 
 // Runs build/bin/lorivex with the arguments; the temporary folder of the
 // run is given so that tests can see what it leaves behind.
-ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder);
+// A prefix, when given, goes in front of the command line (to run the
+// program as another user).
+ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder,
+                      const std::string& prefix = {});
 
 // The test compiler, beside the test programs.
 std::string TestHelpCompiler();

@@ -177,13 +177,20 @@ TEST_F(HtmlWriting, ListParagraphsShowTheirNumbersAndBullets)
         return P(R(text), "<w:numPr><w:ilvl w:val=\"" + std::to_string(level) + "\"/><w:numId w:val=\"" +
                               std::to_string(num) + "\"/></w:numPr>");
     };
-    std::string page = SaveDocx(DocxBuilder().Part("word/numbering.xml", numbering)
-                                    .Body(item(1, 0, "one") + item(1, 1, "sub") + item(1, 0, "two") +
-                                          item(2, 0, "dot")));
+    auto document = Open(DocxBuilder().Part("word/numbering.xml", numbering)
+                             .Body(item(1, 0, "one") + item(1, 1, "sub") + item(1, 0, "two") + item(2, 0, "dot")));
+    std::string page = Save(document);
     EXPECT_NE(page.find(">1.&nbsp; one</p>"), std::string::npos) << page;
     EXPECT_NE(page.find(">1.a)&nbsp; sub</p>"), std::string::npos);
     EXPECT_NE(page.find(">2.&nbsp; two</p>"), std::string::npos);
     EXPECT_NE(page.find(">\x95&nbsp; dot</p>"), std::string::npos);
+    // Copied into a new document, as every topic is, the lists keep their
+    // numbers: the list definitions come along.
+    auto topic = App->Documents()->Add(u"", false);
+    topic->Content()->SetFormattedText(document->Content()->FormattedText());
+    std::string copied = Save(topic, word::wdFormatFilteredHTML, "topic.html");
+    EXPECT_NE(copied.find(">2.&nbsp; two</p>"), std::string::npos) << copied;
+    EXPECT_NE(copied.find(">\x95&nbsp; dot</p>"), std::string::npos);
 }
 
 TEST_F(HtmlWriting, PicturesGoIntoAFolderBesideThePage)

@@ -7,16 +7,18 @@
 #include <vector>
 
 #ifndef _WIN32
-#include "ScopedEnvironment.h"
+#include "TestSupport.h"
 
 namespace lorivex::platform {
 namespace {
 
-using test::ScopedEnvironment;
+using test::ScopedEnv;
 
 class CodePagesTest : public ::testing::Test {
 protected:
-    ScopedEnvironment env;
+    // Starts from the C locale with no code page override.
+    CodePagesTest() { env.UseCLocale(); }
+    ScopedEnv env;
 };
 
 // ------------------------------------------------------------- Western text

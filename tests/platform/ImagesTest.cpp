@@ -552,5 +552,40 @@ TEST(ImageFile, ContentDecidesTheFormatNotTheName)
     EXPECT_EQ(ReadImageFile(bmpAsGif).Pixel(0, 0), Rgb(1, 2, 3));
 }
 
+// ------------------------------------------------ clipboard bitmaps (DIB)
+
+TEST(DibImage, KeepsEveryPixelThroughTheClipboardForm)
+{
+    // Three pixels wide: every row is padded to four bytes.
+    Image image(3, 2, Rgb(1, 2, 3));
+    image.SetPixel(0, 0, Rgb(255, 0, 0));
+    image.SetPixel(2, 1, Rgb(0, 0, 255));
+    const std::string dib = EncodeDib(image);
+    EXPECT_EQ(dib.size(), 40u + 2 * 12);
+    EXPECT_EQ(std::uint8_t(dib[40 + 12 + 2]), 255) << "rows bottom-up, blue green red";
+    Image back = DecodeDib(dib, "the clipboard");
+    EXPECT_EQ(back.Width, 3);
+    EXPECT_EQ(back.Height, 2);
+    EXPECT_EQ(back.Pixels, image.Pixels);
+}
+
+TEST(DibImage, ReadsPalettedBitmapsAndRefusesScraps)
+{
+    // A 2 x 1 bitmap of one bit per pixel with a two-colour palette.
+    std::string dib;
+    auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            dib += char((value >> (8 * i)) & 0xFF);
+    };
+    put(40, 4), put(2, 4), put(1, 4), put(1, 2), put(1, 2), put(0, 4), put(4, 4), put(0, 4), put(0, 4), put(2, 4),
+        put(0, 4);
+    put(0x000000, 4), put(0x00FFFFFF, 4); // black, white
+    put(0x40, 4);                          // 01...: black then white
+    Image image = DecodeDib(dib, "the clipboard");
+    EXPECT_EQ(image.Pixel(0, 0), Rgb(0, 0, 0));
+    EXPECT_EQ(image.Pixel(1, 0), Rgb(255, 255, 255));
+    EXPECT_THAT(FailureOf([] { DecodeDib("abc", "the clipboard"); }), HasSubstr("the clipboard"));
+}
+
 } // namespace
 } // namespace lorivex::platform

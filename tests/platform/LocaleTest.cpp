@@ -9,7 +9,7 @@
 #include "services/DateFormat.h"
 
 #ifndef _WIN32
-#include "ScopedEnvironment.h"
+#include "TestSupport.h"
 #endif
 
 namespace lorivex::platform {
@@ -81,17 +81,19 @@ TEST(LanguageNamesTest, LocaleNamesFindTheirLanguage)
 }
 
 #ifndef _WIN32
-using test::ScopedEnvironment;
+using test::ScopedEnv;
 
 class LocaleTest : public ::testing::Test {
 protected:
-    ScopedEnvironment env;
+    // Starts from the C locale with no code page override.
+    LocaleTest() { env.UseCLocale(); }
+    ScopedEnv env;
     const DateTime afternoon{2024, 3, 5, 14, 7, 9, 0};
 
     // Reads the settings of a locale the C library must have installed.
     bool UseInstalled(const std::string& name)
     {
-        if (!ScopedEnvironment::Installed(name))
+        if (!ScopedEnv::LocaleInstalled(name))
             return false;
         env.Set("LC_ALL", name);
         return true;

@@ -6,6 +6,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "TestSupport.h"
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,24 +51,6 @@ void WriteBytes(const fs::path& path, const std::string& bytes)
 // another's hives, nor the user's real settings.
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            savedConfigHome_ = old;
-        std::string folder = (fs::temp_directory_path() / "lorivex-registry-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-        configHome_ = folder;
-        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (savedConfigHome_)
-            ::setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-        std::error_code ignored;
-        fs::remove_all(configHome_, ignored);
-    }
     fs::path HiveFile(const std::string& root = "HKEY_CURRENT_USER") const
     {
         return configHome_ / "lorivex" / (root + ".reg");
@@ -81,8 +65,8 @@ protected:
     }
 
     Registry& reg = GetRegistry();
-    fs::path configHome_;
-    std::optional<std::string> savedConfigHome_;
+    test::ScopedSettings settings_;
+    fs::path configHome_ = settings_.Folder().Path();
 };
 
 TEST_F(RegistryTest, ValuesComeBackAsWritten)

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include "ScopedEnvironment.h"
+#include "TestSupport.h"
 #endif
 
 namespace lorivex {
@@ -209,7 +209,8 @@ TEST(DateFormatTest, OddValuesAndLongPatternsAreHandled)
 #ifndef _WIN32
 TEST(DateFormatTest, DoubleByteCharactersAreNotReadAsLetters)
 {
-    test::ScopedEnvironment env;
+    test::ScopedEnv env;
+    env.UseCLocale();
     env.Set("LORIVEX_ANSI_CODEPAGE", "932");
     if (platform::AnsiCodePage() != 932)
         GTEST_SKIP() << "iconv has no CP932";
@@ -220,7 +221,8 @@ TEST(DateFormatTest, DoubleByteCharactersAreNotReadAsLetters)
 
 TEST(DateFormatTest, UserSettingsAreUsedWhenNoneAreGiven)
 {
-    test::ScopedEnvironment env;
+    test::ScopedEnv env;
+    env.UseCLocale();
     EXPECT_EQ(FormatDateTime("", kAfternoon), "3/5/2024 2:07:09 PM");
 }
 #endif

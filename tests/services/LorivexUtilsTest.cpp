@@ -175,9 +175,8 @@ TEST(GetLorivexDir, AKeyWithoutDefaultValueGivesAnEmptyPath)
 // where the hive file belongs cannot be read by anyone, root included.
 TEST(GetLorivexDir, AnUnreadableKeyAsksForHigherPermission)
 {
-    TempFolder config;
-    test::ScopedEnv isolated("XDG_CONFIG_HOME", config.Path().c_str());
-    ASSERT_TRUE(platform::ForceDirectories(config / "lorivex/HKEY_CLASSES_ROOT.reg"));
+    test::ScopedSettings settings;
+    ASSERT_TRUE(platform::ForceDirectories(settings.Folder() / "lorivex/HKEY_CLASSES_ROOT.reg"));
     try {
         GetLorivexDir();
         FAIL() << "an unreadable registry gave a folder";

@@ -16,6 +16,11 @@ case "$1" in
 start)
     "$(dirname "$0")/prefix.sh" "$build" || exit 1
     rm -f "$session"
+    # ctest lists the tests by running the programs before this script, with
+    # no display: the server and the desktop those runs started must end, or
+    # the tests would join them and find no display to make windows on.
+    timeout 30 wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
     display="${DISPLAY:-}"
     if [ -z "$display" ] && command -v Xvfb >/dev/null; then
         numberFile="$build/wine-display"

@@ -4,7 +4,7 @@
 // the active caption colour, the pictures read back as written.
 #include "Win32Support.h"
 
-#include "../../services/FakeWordApplication.h"
+#include "FakeWordApplication.h"
 #include "../../services/ScopedInstall.h"
 #include "platform/Clipboard.h"
 #include "platform/Images.h"

@@ -29,6 +29,7 @@ public:
     word::CommandBarsPtr CommandBars() override { return Unexpected<word::CommandBarsPtr>(); }
     void Quit() override { Unexpected<void>(); }
     void SetOnWindowActivate(WindowActivateHandler) override { Unexpected<void>(); }
+    WindowActivateHandler OnWindowActivate() override { return Unexpected<WindowActivateHandler>(); }
 
 private:
     template <class T>
