@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -79,11 +80,23 @@ ScopedEnv::~ScopedEnv()
 
 namespace {
 
-// The keys standing for HKEY_CURRENT_USER, innermost last.
-std::vector<HKEY>& SettingsKeys()
+// The hives the system's settings go to; each stands for a key of its own
+// in a scope.
+const HKEY SettingsHives[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT};
+const wchar_t* const SettingsHiveNames[] = {L"CurrentUser", L"LocalMachine", L"ClassesRoot"};
+constexpr size_t SettingsHiveCount = std::size(SettingsHives);
+
+// The keys standing for the hives, per scope, innermost last.
+std::vector<std::array<HKEY, SettingsHiveCount>>& SettingsKeys()
 {
-    static std::vector<HKEY> keys;
+    static std::vector<std::array<HKEY, SettingsHiveCount>> keys;
     return keys;
+}
+
+void StandIn(const std::array<HKEY, SettingsHiveCount>* keys)
+{
+    for (size_t i = 0; i < SettingsHiveCount; ++i)
+        RegOverridePredefKey(SettingsHives[i], keys ? (*keys)[i] : nullptr);
 }
 
 } // namespace
@@ -93,23 +106,28 @@ ScopedSettings::ScopedSettings()
 {
     // Made under HKEY_CURRENT_USER as it stands now: inside the key of an
     // enclosing scope, if there is one.
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        throw std::runtime_error("cannot create the scratch key HKEY_CURRENT_USER\\" + key_);
-    if (RegOverridePredefKey(HKEY_CURRENT_USER, key) != ERROR_SUCCESS) {
-        RegCloseKey(key);
-        throw std::runtime_error("HKEY_CURRENT_USER cannot be redirected to a scratch key");
+    std::array<HKEY, SettingsHiveCount> keys{};
+    for (size_t i = 0; i < SettingsHiveCount; ++i) {
+        std::wstring name = platform::win32::Widen(key_) + L"\\" + SettingsHiveNames[i];
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &keys[i], nullptr) != ERROR_SUCCESS) {
+            for (size_t made = 0; made < i; ++made)
+                RegCloseKey(keys[made]);
+            RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
+            throw std::runtime_error("cannot create the scratch key HKEY_CURRENT_USER\\" + key_);
+        }
     }
-    SettingsKeys().push_back(key);
+    SettingsKeys().push_back(keys);
+    StandIn(&SettingsKeys().back());
 }
 
 ScopedSettings::~ScopedSettings()
 {
     auto& keys = SettingsKeys();
-    RegCloseKey(keys.back());
+    for (HKEY key : keys.back())
+        RegCloseKey(key);
     keys.pop_back();
-    RegOverridePredefKey(HKEY_CURRENT_USER, keys.empty() ? nullptr : keys.back());
+    StandIn(keys.empty() ? nullptr : &keys.back());
     RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LorivexTests"); // only when nothing else is left in it
 }

@@ -50,10 +50,11 @@ private:
 
 // Settings of their own for one scope, so that nothing is read from or
 // left to the settings of other tests or of the user: on POSIX the registry
-// hives go to a new folder (XDG_CONFIG_HOME); on Windows HKEY_CURRENT_USER
-// of this process stands for a new key of the real one, removed at the end
-// with all it holds. Scopes may nest. (A child process has the real
-// HKEY_CURRENT_USER of the build's Wine prefix.)
+// hives go to a new folder (XDG_CONFIG_HOME); on Windows the hives the
+// system writes (HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT)
+// stand, in this process, for new keys of the real HKEY_CURRENT_USER,
+// removed at the end with all they hold. Scopes may nest. (A child process
+// has the real registry of the build's Wine prefix.)
 class ScopedSettings {
 public:
     ScopedSettings();
