@@ -2,7 +2,6 @@
 // opened in the engine and made the active document, the compile command of
 // the add-in module runs, and the dialogs it shows are answered from the
 // command line's flags as a person would tick the boxes.
-#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -69,11 +68,6 @@ std::string Parse(const std::vector<std::string>& args, CompileFlags& flags)
     return {};
 }
 
-std::string Absolute(const std::string& path)
-{
-    return std::filesystem::absolute(path).lexically_normal().string();
-}
-
 std::string SamplePath()
 {
     return platform::JoinPath(platform::JoinPath(GetLorivexDir(), "examples"), "Sample.docx");
@@ -92,7 +86,7 @@ void AnswerOptions(const CompileFlags& flags, std::string& outputFile, bool& kep
     }
     if (flags.output) {
         // As a person picks a folder in the save dialog, the folder exists.
-        std::string output = platform::Utf8ToAnsi(Absolute(*flags.output));
+        std::string output = platform::Utf8ToAnsi(FullPath(*flags.output));
         platform::ForceDirectories(platform::ExtractFilePath(output));
         dialog.OutputFileEdit->SetText(output);
     }
@@ -121,8 +115,8 @@ int RunCompile(const std::vector<std::string>& args)
         std::cerr << "lorivex compile: " << error << " (see lorivex compile --help)\n";
         return 2;
     }
-    std::string document = flags.document.empty() ? platform::AnsiToUtf8(SamplePath()) : Absolute(flags.document);
-    if (!std::filesystem::is_regular_file(document)) {
+    std::string document = flags.document.empty() ? platform::AnsiToUtf8(SamplePath()) : FullPath(flags.document);
+    if (!platform::FileExists(platform::Utf8ToAnsi(document))) {
         std::cerr << "lorivex compile: no such document: " << document << "\n";
         return 2;
     }

@@ -19,7 +19,7 @@ bool ReadOnly(const std::string& path)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
-    auto permissions = fs::status(path, ec).permissions();
+    auto permissions = fs::status(FileSystemPath(path), ec).permissions();
     constexpr auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return !ec && (permissions & writable) == fs::perms::none;
 }
@@ -27,9 +27,9 @@ bool ReadOnly(const std::string& path)
 std::string CheckDocument(const std::string& path)
 {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
+    if (!std::filesystem::exists(FileSystemPath(path), ec))
         return "no such document: " + path;
-    if (!std::filesystem::is_regular_file(path, ec))
+    if (!std::filesystem::is_regular_file(FileSystemPath(path), ec))
         return path + " is not a file";
     if (ReadOnly(path))
         return path + " is read-only; nothing was changed";
@@ -56,6 +56,18 @@ bool PlaceSelection(const word::DocumentPtr& document, const std::optional<std::
 }
 
 } // namespace
+
+std::filesystem::path FileSystemPath(const std::string& path)
+{
+    // From UTF-16 the path is made in the platform's own form: UTF-8 bytes
+    // on POSIX, UTF-16 on Windows.
+    return std::filesystem::path(platform::Utf8ToUtf16(path));
+}
+
+std::string FullPath(const std::string& path)
+{
+    return platform::Utf16ToUtf8(std::filesystem::absolute(FileSystemPath(path)).lexically_normal().u16string());
+}
 
 std::string TakeDocumentArguments(std::vector<std::string>& args, DocumentArguments& into, bool withAt)
 {
@@ -102,7 +114,7 @@ int UsageError(const std::string& commandName, const std::string& message)
 int RunOnDocument(const std::string& commandName, const DocumentArguments& arguments,
                   const std::function<void(TLorivexModule& module)>& command)
 {
-    const std::string path = std::filesystem::absolute(arguments.Document).lexically_normal().string();
+    const std::string path = FullPath(arguments.Document);
     if (std::string problem = CheckDocument(path); !problem.empty()) {
         std::cerr << "lorivex " << commandName << ": " << problem << "\n";
         return 2;

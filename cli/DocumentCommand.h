@@ -4,6 +4,7 @@
 // opened in the engine, the selection placed, the module's handler run with
 // its dialogs answered by the caller, and the document saved whole, or left
 // exactly as it was when anything fails.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +22,13 @@ struct DocumentArguments {
     std::string Document;          // as given (UTF-8)
     std::optional<std::string> At; // the text to select (UTF-8)
 };
+
+// A path given on the command line (UTF-8) as the file system takes it, on
+// every platform whatever characters it holds.
+std::filesystem::path FileSystemPath(const std::string& path);
+// The full path of a path given on the command line, "." and ".." resolved
+// (UTF-8).
+std::string FullPath(const std::string& path);
 
 // Takes DOC and --at TEXT out of the arguments; the rest is left for the
 // command. An error text for bad input, empty when the arguments are fine.

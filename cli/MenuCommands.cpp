@@ -143,9 +143,9 @@ int RunNew(const std::vector<std::string>& args)
     }
     if (templateName.empty() || document.empty())
         return UsageError("new", "give --template NAME and the new document DOC.docx");
-    const std::string path = std::filesystem::absolute(document).lexically_normal().string();
+    const std::string path = FullPath(document);
     std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !overwrite)
+    if (std::filesystem::exists(FileSystemPath(path), ec) && !overwrite)
         return UsageError("new", path + " exists already; give --overwrite to replace it");
     TLorivexModule module;
     module.WordApp = engine::CreateApplication();

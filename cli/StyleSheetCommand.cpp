@@ -24,8 +24,8 @@ int RunStyleSheet(const std::vector<std::string>& args)
     std::string file;
     if (!none) {
         std::error_code ec;
-        file = std::filesystem::absolute(rest[0]).lexically_normal().string();
-        if (!std::filesystem::is_regular_file(file, ec))
+        file = FullPath(rest[0]);
+        if (!std::filesystem::is_regular_file(FileSystemPath(file), ec))
             return UsageError("stylesheet", "no such stylesheet: " + file);
     }
     // With a stylesheet named already, the dialog asks what to do: choose

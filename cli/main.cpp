@@ -4,7 +4,10 @@
 
 #include "cli/Command.h"
 #include "platform/CodePages.h"
+#include "platform/Program.h"
 #include "base/Exception.h"
+#include "ui/Application.h"
+#include "ui/headless/HeadlessBackend.h"
 
 namespace lorivex::cli {
 
@@ -210,9 +213,11 @@ void PrintOverview(std::ostream& out)
 
 } // namespace
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& args)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    // The command line answers the dialogs itself: no window may open, not
+    // even on Windows, where a process starts with real windows.
+    lorivex::ui::Application().SetBackend(std::make_unique<lorivex::ui::headless::HeadlessBackend>());
     if (args.empty()) {
         PrintOverview(std::cerr);
         return 2;

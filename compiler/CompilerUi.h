@@ -21,6 +21,9 @@ void CompilerWindowAddLine(const std::string& line);
 void CompilerWindowClear();
 void CompilerWindowSetCloseAllowed(bool allowed);
 TCompilerForm* CompilerWindow(); // nullptr before the first message
+// A line of the compiler's output as the window shows it: tabs as three
+// blanks, the project's path cut down to its file name.
+std::string ShortenCompilerLine(const std::string& rawLine);
 // Told every line the window adds (the command line prints them).
 void SetCompilerLineObserver(std::function<void(const std::string&)> observer);
 

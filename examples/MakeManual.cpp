@@ -12,18 +12,19 @@
 
 #include "ManualCommands.h"
 #include "ManualDocx.h"
+#include "platform/Program.h"
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
     using namespace lorivex::manual;
-    if (argc != 4) {
+    if (arguments.size() != 3) {
         std::cerr << "usage: make_manual SOURCE_DIR OUT.docx COMMANDS_FILE\n";
         return 2;
     }
     namespace fs = std::filesystem;
     try {
-        const fs::path source = fs::absolute(argv[1]);
-        const std::string document = fs::absolute(argv[2]).lexically_normal().string();
+        const fs::path source = fs::absolute(arguments[0]);
+        const std::string document = fs::absolute(arguments[1]).lexically_normal().string();
         Manual manual = ReadManual(source.string());
         AssignPlaceholders(manual);
         std::string styleSheet;
@@ -33,11 +34,11 @@ int main(int argc, char** argv)
                 throw ManualError(manual.StyleSheet->Where, "no stylesheet file " + styleSheet);
         }
         auto commands = PlanCommands(manual, document, styleSheet);
-        std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
+        std::ofstream out(arguments[2], std::ios::binary | std::ios::trunc);
         WriteCommands(commands, out);
         out.close();
         if (!out)
-            throw ManualError(std::string("cannot write ") + argv[3]);
+            throw ManualError(std::string("cannot write ") + arguments[2]);
         WriteDocx(manual, document);
         std::cout << "make_manual: " << manual.Topics.size() << " topics, " << commands.size()
                   << " commands\n";
@@ -45,8 +46,8 @@ int main(int argc, char** argv)
         std::cerr << "make_manual: " << e.what() << "\n";
         // Nothing half-made stays behind to look up to date to the next build.
         std::error_code ignored;
-        fs::remove(argv[2], ignored);
-        fs::remove(argv[3], ignored);
+        fs::remove(arguments[1], ignored);
+        fs::remove(arguments[2], ignored);
         return 1;
     }
     return 0;

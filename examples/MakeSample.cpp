@@ -9,6 +9,9 @@
 #include "engine/DocxBuilder.h"
 #include "engine/WordXml.h"
 #include "examples/DocumentParts.h"
+#include "platform/CodePages.h"
+#include "platform/FileSystem.h"
+#include "platform/Program.h"
 
 namespace {
 
@@ -95,12 +98,16 @@ std::string Body()
 
 } // namespace
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
-    if (argc != 3) {
+    if (arguments.size() != 2) {
         std::cerr << "usage: make_sample OUT.docx STYLESHEET.css\n";
         return 2;
     }
+    // The stylesheet by its full path, in the form of the platform the sample
+    // is compiled on (the property is the path a compile run opens), as
+    // UTF-8 in the package's XML.
+    const std::string styleSheet = AnsiToUtf8(ExpandFileName(Utf8ToAnsi(arguments[1])));
     const std::string type = DocxBuilder::RelType;
     DocxBuilder sample;
     sample.Part("[Content_Types].xml", ContentTypes())
@@ -113,7 +120,7 @@ int main(int argc, char** argv)
                                       Field(" DOCPROPERTY lxCompileTime ", "yyyy-mm-dd hh:nn", "", "<w:sz w:val=\"16\"/>")))
         .Part("word/media/logo.png", Png)
         .Part("docProps/core.xml", CoreProperties("Lorivex Sample Help", "What a help document can hold"))
-        .Part("docProps/custom.xml", CustomProperties({{"lxCustomStyleSheet", argv[2]},
+        .Part("docProps/custom.xml", CustomProperties({{"lxCustomStyleSheet", styleSheet},
                                                          {"lxDateFormat", "yyyy-mm-dd hh:nn"},
                                                          {"lxSeeAlsoTitle", "Related: "},
                                                          {"lxSeeAlsoLinks", "Topic1, Topic2, Topic3"},
@@ -128,7 +135,7 @@ int main(int argc, char** argv)
         .Relationship("rIdWeb", type + "hyperlink", "https://www.lorivex.com/", true)
         .Body(Body());
     try {
-        sample.Write(argv[1]);
+        sample.Write(Utf8ToAnsi(arguments[0]));
     } catch (const std::exception& e) {
         std::cerr << "make_sample: " << e.what() << "\n";
         return 1;

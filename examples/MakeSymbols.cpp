@@ -11,7 +11,9 @@
 
 #include "examples/SymbolCanvas.h"
 #include "examples/SymbolFiles.h"
+#include "platform/CodePages.h"
 #include "platform/FileSystem.h"
+#include "platform/Program.h"
 
 namespace lorivex::symbols {
 namespace {
@@ -235,14 +237,14 @@ std::vector<Symbol> Symbols()
 } // namespace
 } // namespace lorivex::symbols
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
     using namespace lorivex;
-    if (argc != 2) {
+    if (arguments.size() != 1) {
         std::cerr << "usage: make_symbols FOLDER\n";
         return 2;
     }
-    std::string folder = argv[1];
+    std::string folder = platform::Utf8ToAnsi(arguments[0]);
     try {
         platform::ForceDirectories(folder);
         for (const auto& symbol : symbols::Symbols()) {

@@ -5,13 +5,17 @@
 // beside it.
 //
 //   make_templates FOLDER STYLESHEET.css
-#include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "engine/DocxBuilder.h"
 #include "engine/WordXml.h"
+#include "base/Exception.h"
 #include "examples/DocumentParts.h"
+#include "platform/CodePages.h"
+#include "platform/FileSystem.h"
+#include "platform/Program.h"
 
 namespace {
 
@@ -116,24 +120,27 @@ void Write(const std::string& path, const std::string& title, const std::string&
 
 } // namespace
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
-    if (argc != 3) {
+    if (arguments.size() != 2) {
         std::cerr << "usage: make_templates FOLDER STYLESHEET.css\n";
         return 2;
     }
-    namespace fs = std::filesystem;
     try {
-        const fs::path folder = argv[1];
-        fs::create_directories(folder);
+        const std::string folder = Utf8ToAnsi(arguments[0]), source = Utf8ToAnsi(arguments[1]);
+        if (!ForceDirectories(folder))
+            throw std::runtime_error("cannot create the folder " + folder);
         // The templates name their stylesheet without a folder: it is found
         // beside the document, else here among the templates.
-        const std::string styleSheet = fs::path(argv[2]).filename().string();
-        fs::copy_file(argv[2], folder / styleSheet, fs::copy_options::overwrite_existing);
-        Write((folder / "User Manual.docx").string(), "User Manual",
-              "A manual that leads readers from installing to everyday work", ManualBody(), styleSheet);
-        Write((folder / "Reference.docx").string(), "Reference", "One topic per command, option and message",
-              ReferenceBody(), styleSheet);
+        const std::string styleSheet = ExtractFileName(source);
+        WriteFileBytes(JoinPath(folder, styleSheet), ReadFileBytes(source));
+        Write(JoinPath(folder, "User Manual.docx"), "User Manual",
+              "A manual that leads readers from installing to everyday work", ManualBody(), AnsiToUtf8(styleSheet));
+        Write(JoinPath(folder, "Reference.docx"), "Reference", "One topic per command, option and message",
+              ReferenceBody(), AnsiToUtf8(styleSheet));
+    } catch (const Exception& e) {
+        std::cerr << "make_templates: " << AnsiToUtf8(e.Message()) << "\n";
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "make_templates: " << e.what() << "\n";
         return 1;

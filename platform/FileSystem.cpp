@@ -103,6 +103,15 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext)
     return base + (dot == std::string::npos ? name : name.substr(0, dot)) + ext;
 }
 
+std::string ExpandFileName(const std::string& path)
+{
+    std::error_code ec;
+    fs::path full = fs::absolute(ToPath(path), ec);
+    if (ec)
+        return path;
+    return FromPath(full.lexically_normal());
+}
+
 bool FileExists(const std::string& path)
 {
     std::error_code ec;

@@ -21,6 +21,10 @@ std::string ExtractFilePath(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 std::string ExtractFileExt(const std::string& path); // ".chm"
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
+// The full path of a path given relative to the current folder, with "."
+// and ".." resolved; on Windows with its drive (a path from the root gets
+// the current drive's letter).
+std::string ExpandFileName(const std::string& path);
 
 bool FileExists(const std::string& path);      // a file, not a folder
 // The size of a file in bytes; -1 when there is no such file.

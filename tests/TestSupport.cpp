@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <stdexcept>
+#include <vector>
 #ifndef _WIN32
 #include <grp.h>
 #include <sys/wait.h>
@@ -14,7 +17,12 @@
 #endif
 
 #include "platform/FileSystem.h"
+#include "platform/Guid.h"
 #include "platform/SpecialFolders.h"
+
+#ifdef _WIN32
+#include "platform/win32/Win32Api.h"
+#endif
 
 namespace lorivex::test {
 
@@ -67,6 +75,70 @@ ScopedEnv::~ScopedEnv()
     for (const auto& [name, value] : saved_)
         SetEnv(name.c_str(), value ? value->c_str() : nullptr);
 }
+
+#ifdef _WIN32
+
+namespace {
+
+// The hives the system's settings go to; each stands for a key of its own
+// in a scope.
+const HKEY SettingsHives[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT};
+const wchar_t* const SettingsHiveNames[] = {L"CurrentUser", L"LocalMachine", L"ClassesRoot"};
+constexpr size_t SettingsHiveCount = std::size(SettingsHives);
+
+// The keys standing for the hives, per scope, innermost last.
+std::vector<std::array<HKEY, SettingsHiveCount>>& SettingsKeys()
+{
+    static std::vector<std::array<HKEY, SettingsHiveCount>> keys;
+    return keys;
+}
+
+void StandIn(const std::array<HKEY, SettingsHiveCount>* keys)
+{
+    for (size_t i = 0; i < SettingsHiveCount; ++i)
+        RegOverridePredefKey(SettingsHives[i], keys ? (*keys)[i] : nullptr);
+}
+
+} // namespace
+
+ScopedSettings::ScopedSettings()
+    : env_("XDG_CONFIG_HOME", folder_.Path().c_str()), key_("Software\\LorivexTests\\" + platform::NewGuidString())
+{
+    // Made under HKEY_CURRENT_USER as it stands now: inside the key of an
+    // enclosing scope, if there is one.
+    std::array<HKEY, SettingsHiveCount> keys{};
+    for (size_t i = 0; i < SettingsHiveCount; ++i) {
+        std::wstring name = platform::win32::Widen(key_) + L"\\" + SettingsHiveNames[i];
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &keys[i], nullptr) != ERROR_SUCCESS) {
+            for (size_t made = 0; made < i; ++made)
+                RegCloseKey(keys[made]);
+            RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
+            throw std::runtime_error("cannot create the scratch key HKEY_CURRENT_USER\\" + key_);
+        }
+    }
+    SettingsKeys().push_back(keys);
+    StandIn(&SettingsKeys().back());
+}
+
+ScopedSettings::~ScopedSettings()
+{
+    auto& keys = SettingsKeys();
+    for (HKEY key : keys.back())
+        RegCloseKey(key);
+    keys.pop_back();
+    StandIn(keys.empty() ? nullptr : &keys.back());
+    RegDeleteTreeW(HKEY_CURRENT_USER, platform::win32::Widen(key_).c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\LorivexTests"); // only when nothing else is left in it
+}
+
+#else
+
+ScopedSettings::ScopedSettings() : env_("XDG_CONFIG_HOME", folder_.Path().c_str()) {}
+
+ScopedSettings::~ScopedSettings() = default;
+
+#endif
 
 void ScopedEnv::Save(const std::string& name)
 {

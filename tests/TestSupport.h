@@ -48,18 +48,36 @@ private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
-// Settings of their own for one scope: on POSIX the registry hives go to a
-// new folder (XDG_CONFIG_HOME), so that nothing is read from or left to the
-// settings of other tests or of the user.
+// Settings of their own for one scope, so that nothing is read from or
+// left to the settings of other tests or of the user: on POSIX the registry
+// hives go to a new folder (XDG_CONFIG_HOME); on Windows the hives the
+// system writes (HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT)
+// stand, in this process, for new keys of the real HKEY_CURRENT_USER,
+// removed at the end with all they hold. Scopes may nest. (A child process
+// has the real registry of the build's Wine prefix.)
 class ScopedSettings {
 public:
-    ScopedSettings() : env_("XDG_CONFIG_HOME", folder_.Path().c_str()) {}
+    ScopedSettings();
+    ~ScopedSettings();
+    ScopedSettings(const ScopedSettings&) = delete;
+    ScopedSettings& operator=(const ScopedSettings&) = delete;
     const TempFolder& Folder() const { return folder_; }
 
 private:
     TempFolder folder_;
     ScopedEnv env_;
+#ifdef _WIN32
+    std::string key_;
+#endif
 };
+
+// The environment variable the system's temporary folder comes from: a
+// test sets it to give a run a temporary folder of its own.
+#ifdef _WIN32
+inline constexpr char TempFolderVariable[] = "TMP"; // GetTempPath looks here first
+#else
+inline constexpr char TempFolderVariable[] = "TMPDIR";
+#endif
 
 #ifndef _WIN32
 // Runs the body in a child process without the superuser's privileges (as

@@ -3,11 +3,9 @@
 #include <zip.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "base/Exception.h"
+#include "platform/FileSystem.h"
 
 namespace lorivex::engine::docx {
 
@@ -27,19 +25,17 @@ struct ZipPackage::Handle {
 
 namespace {
 
-// The whole file, or null when it cannot be read.
+// The whole file, or null when it cannot be read. The name is in the ANSI
+// code page; the platform opens it by the name the system knows.
 std::shared_ptr<const std::string> ReadWhole(const std::string& fileName)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec))
+    if (!platform::FileExists(fileName))
         return nullptr;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
+    try {
+        return std::make_shared<const std::string>(platform::ReadFileBytes(fileName));
+    } catch (const Exception&) {
         return nullptr;
-    auto bytes = std::make_shared<std::string>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return nullptr;
-    return bytes;
+    }
 }
 
 } // namespace

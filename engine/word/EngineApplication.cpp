@@ -6,6 +6,7 @@
 #include "engine/Utf.h"
 #include "engine/docx/DocxReader.h"
 #include "engine/word/EngineDocument.h"
+#include "platform/CodePages.h"
 
 namespace lorivex::engine {
 
@@ -70,7 +71,7 @@ public:
             model = std::make_shared<DocumentModel>();
             AddDefaultStyles(model->Styles);
         } else {
-            model = docx::ReadDocx(Utf16ToUtf8(templateName));
+            model = docx::ReadDocx(platform::Utf16ToAnsi(templateName));
             model->SourcePath.clear();
             model->Properties.FindBuiltIn(u"Template")->Value = word::Variant::Text(templateName);
         }
@@ -82,7 +83,7 @@ public:
         for (auto& document : application_->OpenDocuments())
             if (SameTextW(document->FullName(), fileName))
                 return document;
-        return application_->Adopt(docx::ReadDocx(Utf16ToUtf8(fileName)), fileName, true);
+        return application_->Adopt(docx::ReadDocx(platform::Utf16ToAnsi(fileName)), fileName, true);
     }
 
     std::unique_ptr<word::Enumerator> NewEnum() override

@@ -1,8 +1,8 @@
 // InlineShapes of a range: counting pictures, and AddPicture, which embeds a
 // picture file in place of the range as one picture character.
 #include "engine/PictureHeader.h"
-#include "engine/Utf.h"
 #include "engine/word/EngineRange.h"
+#include "platform/CodePages.h"
 #include "platform/FileSystem.h"
 
 namespace lorivex::engine::wordimpl {
@@ -30,7 +30,7 @@ public:
 
     word::InlineShapePtr AddPicture(const std::u16string& fileName) override
     {
-        std::string path = Utf16ToUtf8(fileName);
+        std::string path = platform::Utf16ToAnsi(fileName);
         std::string bytes;
         try {
             bytes = platform::ReadFileBytes(path);

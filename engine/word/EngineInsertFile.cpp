@@ -36,7 +36,7 @@ std::string WithoutUtf8Mark(const std::string& bytes, bool& hadMark)
 
 void EngineRange::InsertFile(const std::u16string& fileName)
 {
-    std::string path = Utf16ToUtf8(fileName);
+    std::string path = platform::Utf16ToAnsi(fileName);
     std::string extension = Lower(platform::ExtractFileExt(path));
     for (const char* document : {".docx", ".docm", ".dotx", ".doc", ".dot", ".rtf"})
         if (extension == document)

@@ -1,8 +1,8 @@
 // Document.SaveAs in Word's two HTML formats.
-#include "engine/Utf.h"
 #include "engine/html/HtmlPage.h"
 #include "engine/word/EngineApplication.h"
 #include "engine/word/EngineDocument.h"
+#include "platform/CodePages.h"
 
 namespace lorivex::engine::wordimpl {
 
@@ -16,7 +16,7 @@ void EngineDocument::SaveAsHtml(const std::u16string& fileName, bool wordMarkup)
         // page (the default encoding) and has no linked files to update.
         options.RelyOnVML = wordMarkup && application->DefaultWebOptions()->RelyOnVML();
     }
-    html::SaveHtml(*model_, Utf16ToUtf8(fileName), options);
+    html::SaveHtml(*model_, platform::Utf16ToAnsi(fileName), options);
     // As in Word, the document now is the page it was saved as.
     fullName_ = fileName;
 }

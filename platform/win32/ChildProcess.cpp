@@ -88,7 +88,11 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::string& commandLine, 
     startup.hStdInput = inRead.h;
     startup.hStdOutput = outWrite.h;
     startup.hStdError = outWrite.h;
-    std::u16string line = AnsiToUtf16("CMD /C " + commandLine);
+    // With /S, CMD takes off exactly the outer pair of quotes and runs what
+    // is inside as it stands. Without it, a line that starts with a quoted
+    // program ("my compiler.exe" "x.hhp") loses its first and its last
+    // quote, and the program is not found.
+    std::u16string line = AnsiToUtf16("CMD /S /C \"" + commandLine + "\"");
     std::u16string folder = AnsiToUtf16(workingFolder);
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, TRUE, CREATE_SUSPENDED,

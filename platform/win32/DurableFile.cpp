@@ -55,6 +55,12 @@ private:
 void ReplaceFileDurably(const std::string& path, const std::string& bytes)
 {
     std::wstring target = win32::Widen(path);
+    // A read-only file stays as it is. Windows refuses to move a file onto
+    // it; Wine does not, so the attribute is looked at first, before
+    // anything is written beside it.
+    DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        CannotSave(path, ERROR_ACCESS_DENIED);
     TempFile temp(target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
                   std::to_wstring(::GetTickCount64()) + L".tmp");
     if (!temp.Create())

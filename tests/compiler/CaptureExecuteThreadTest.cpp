@@ -2,15 +2,17 @@
 
 #include "TestSupport.h"
 #include "compiler/CaptureExecuteThread.h"
+#include "compiler/CompilerUi.h"
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 
 #include <condition_variable>
-#include <sys/stat.h>
 #include <mutex>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace lorivex {
-
 namespace {
 
 std::vector<std::string> Cut(std::initializer_list<std::string> reads)
@@ -54,16 +56,28 @@ TEST(CompilerLines, TabsBecomeThreeBlanksAndTheProjectPathItsName)
 TEST(CaptureExecuteThread, RunsTheCommandAndReportsLinesThenCompletion)
 {
     test::TempFolder scratch;
+#ifdef _WIN32
+    // A batch file, run by CMD; the words without a line end come from a
+    // file, as Wine's CMD ends what "set /p" prints.
+    std::string script = scratch / "fake compiler.cmd";
+    test::WriteTextFile(scratch / "last.txt", "last words");
+    test::WriteTextFile(script, "@echo off\r\necho first\r\necho second\r\necho arg=%1\r\ntype last.txt\r\n");
+    const std::string argument = "C:\\it's a (test) & x.hhp";
+    const std::string echoed = "arg=\"" + argument + "\"";
+#else
     std::string script = scratch / "fake compiler.sh";
     test::WriteTextFile(script, "#!/bin/sh\nprintf 'first\\r\\nsecond\\n' ; echo \"arg=$1\" ; printf 'last words'\n");
     ASSERT_EQ(chmod(script.c_str(), 0755), 0);
+    const std::string argument = "/tmp/it's \"quoted\" $HOME/x.hhp";
+    const std::string echoed = "arg=" + argument;
+#endif
 
     std::mutex mutex;
     std::condition_variable done;
     std::vector<std::string> events;
     bool completed = false;
     auto thread = std::make_shared<TCaptureExecuteThread>();
-    thread->CommandLine = platform::QuoteCommandLine({"fake compiler.sh", "/tmp/it's \"quoted\" $HOME/x.hhp"});
+    thread->CommandLine = platform::QuoteCommandLine({platform::ExtractFileName(script), argument});
     thread->CurrentDirectory = scratch.Path();
     thread->Synchronize = [&](const std::function<void()>& call) {
         std::lock_guard<std::mutex> lock(mutex);
@@ -78,8 +92,7 @@ TEST(CaptureExecuteThread, RunsTheCommandAndReportsLinesThenCompletion)
     thread->Start();
     std::unique_lock<std::mutex> lock(mutex);
     ASSERT_TRUE(done.wait_for(lock, std::chrono::seconds(20), [&] { return completed; }));
-    EXPECT_EQ(events, (std::vector<std::string>{"first", "second", "arg=/tmp/it's \"quoted\" $HOME/x.hhp",
-                                                 "last words", "completed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"first", "second", echoed, "last words", "completed"}));
 }
 
 // A callback that fails is reported, the output is no longer read and the
@@ -88,7 +101,11 @@ TEST(CaptureExecuteThread, AFailingCallbackIsReportedAndCompletionStillRuns)
 {
     test::TempFolder scratch;
     auto thread = std::make_shared<TCaptureExecuteThread>();
+#ifdef _WIN32
+    thread->CommandLine = "echo one& echo two& exit 3";
+#else
     thread->CommandLine = "echo one; echo two; exit 3";
+#endif
     thread->CurrentDirectory = scratch.Path();
     std::vector<std::string> events;
     thread->OnMessage = [&](const std::string& line, bool&) {
@@ -109,7 +126,11 @@ TEST(CaptureExecuteThread, TheCommandsExitStatusIsKept)
 {
     test::TempFolder scratch;
     auto thread = std::make_shared<TCaptureExecuteThread>();
+#ifdef _WIN32
+    thread->CommandLine = "echo working& exit 217";
+#else
     thread->CommandLine = "echo working; exit 217";
+#endif
     thread->CurrentDirectory = scratch.Path();
     thread->OnMessage = [](const std::string&, bool&) {};
     thread->Execute();
@@ -120,7 +141,11 @@ TEST(CaptureExecuteThread, WithoutMessageHandlerOnlyCompletes)
 {
     bool completed = false;
     auto thread = std::make_shared<TCaptureExecuteThread>();
+#ifdef _WIN32
+    thread->CommandLine = "type nul > should-not-exist";
+#else
     thread->CommandLine = "touch should-not-exist";
+#endif
     thread->OnCompleted = [&](TCaptureExecuteThread&) { completed = true; };
     thread->Execute();
     EXPECT_TRUE(completed);

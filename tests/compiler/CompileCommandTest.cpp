@@ -17,7 +17,7 @@ namespace {
 
 class CompileCommand : public CompilerTest {
 protected:
-    CompileCommand() : temp_("TMPDIR", Temp.Path().c_str())
+    CompileCommand() : temp_(TempFolderVariable, Temp.Path().c_str())
     {
         Module.WordApp = App;
     }

@@ -14,7 +14,6 @@ using platform::RootKey;
 // Each test gets hives of its own.
 class CompileSettingsTest : public testing::Test {
 protected:
-
     platform::Registry& Reg() { return platform::GetRegistry(); }
     std::vector<std::string> List(const std::string& key)
     {
@@ -64,7 +63,7 @@ TEST_F(CompileSettingsTest, StoredSettingsRoundTripAndAStaleFolderFallsBack)
     EXPECT_FALSE(read.IncludeKeywordIndex);
     EXPECT_TRUE(read.IncludeHeaders && read.OverWriteExisting);
 
-    options.OutputFile = docs_ / "deleted-folder/out.chm";
+    options.OutputFile = platform::JoinPath(docs_ / "deleted-folder", "out.chm");
     WriteCompileOptions(manual, options);
     EXPECT_EQ(ReadCompileOptions(manual, "", "").OutputFile, docs_ / "Manual.chm");
 }

@@ -10,7 +10,7 @@ namespace {
 
 std::string Sample()
 {
-    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "examples/Sample.docx");
+    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), platform::JoinPath("examples", "Sample.docx"));
 }
 
 TEST(CommandLine, HelpListsTheCommandsAndEachHasItsOwn)

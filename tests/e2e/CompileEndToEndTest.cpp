@@ -14,7 +14,7 @@ namespace {
 
 std::string SampleDocument()
 {
-    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "examples/Sample.docx");
+    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), platform::JoinPath("examples", "Sample.docx"));
 }
 
 int Count(const std::string& text, const std::string& what)
@@ -31,10 +31,10 @@ protected:
     {
         scratch_ = new TempFolder;
         temp_ = new TempFolder;
-        run_ = new ProgramRun(RunLorivex({"compile", SampleDocument(), "-o", *scratch_ / "out/Sample.chm", "--no-open",
+        run_ = new ProgramRun(RunLorivex({"compile", SampleDocument(), "-o", platform::JoinPath(*scratch_ / "out", "Sample.chm"), "--no-open",
                                           "--overwrite", "--toc", "--index", "--search", "--no-headers"},
                                          temp_->Path()));
-        files_ = new std::map<std::string, std::string>(UnpackChm(*scratch_ / "out/Sample.chm", *scratch_));
+        files_ = new std::map<std::string, std::string>(UnpackChm(platform::JoinPath(*scratch_ / "out", "Sample.chm"), *scratch_));
     }
     static void TearDownTestSuite()
     {

@@ -1,19 +1,53 @@
 #include "e2e/EndToEnd.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
+#include "helpers/FolderArchive.h"
 #include "platform/ChildProcess.h"
 #include "platform/FileSystem.h"
 #include "platform/Versions.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace lorivex::test {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string BesideThisProgram(const std::string& name)
+{
+    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), name);
+}
+
+#ifdef _WIN32
+
+// Through CMD, as the add-in starts its help compiler; standard output and
+// standard error come through one pipe.
+ProgramRun Run(const std::string& commandLine)
+{
+    ProgramRun run;
+    auto process = platform::StartChildProcess(commandLine, "", 0);
+    if (!process)
+        return run;
+    auto read = [&] {
+        if (size_t waiting = process->BytesAvailable())
+            run.output += process->Read(waiting);
+    };
+    while (!process->WaitFor(20))
+        read();
+    while (process->BytesAvailable() > 0)
+        read();
+    run.exitCode = process->ExitCode();
+    return run;
+}
+
+#else
 
 ProgramRun Run(const std::string& commandLine)
 {
@@ -30,18 +64,46 @@ ProgramRun Run(const std::string& commandLine)
     return run;
 }
 
+#endif
+
 } // namespace
+
+std::string TestHelpCompiler()
+{
+#ifdef _WIN32
+    return BesideThisProgram("FakeHelpCompiler.exe");
+#else
+    return BesideThisProgram("FakeHelpCompiler");
+#endif
+}
 
 ProgramRun RunLorivex(const std::vector<std::string>& args, const std::string& tempFolder, const std::string& prefix)
 {
-    std::vector<std::string> command = {
-        platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "lorivex")};
+    std::vector<std::string> command = {BesideThisProgram("lorivex")};
     command.insert(command.end(), args.begin(), args.end());
+#ifdef _WIN32
+    command[0] += ".exe";
+    // The default compiler, HTML Help Workshop's, is not installed here: a
+    // compile run that names none gets the test compiler.
+    if (!args.empty() && args[0] == "compile" && std::find(args.begin(), args.end(), "--compiler") == args.end()
+        && std::find(args.begin(), args.end(), "--help") == args.end())
+        command.insert(command.end(), {"--compiler", TestHelpCompiler()});
+    // GetTempPath looks at TMP first. The quotes of "set" keep the folder's
+    // name whole, whatever characters it holds.
+    return Run("set \"TMP=" + tempFolder + "\" && set \"TEMP=" + tempFolder + "\" && " + prefix
+               + platform::QuoteCommandLine(command));
+#else
     return Run("TMPDIR=" + platform::QuoteCommandLine({tempFolder}) + " " + prefix + platform::QuoteCommandLine(command));
+#endif
 }
 
 std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempFolder& scratch)
 {
+#ifdef _WIN32
+    // What the test compiler left: the files it was given to compile.
+    (void)scratch;
+    return UnpackFolderArchive(platform::FileExists(chm) ? platform::ReadFileBytes(chm) : std::string());
+#else
     std::string into = scratch / "unpacked";
     // 7-Zip reads the whole file; extract_chmLib silently stops early on
     // larger ones.
@@ -56,6 +118,7 @@ std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempF
             files[name] = platform::ReadFileBytes(it->path().string());
         }
     return files;
+#endif
 }
 
 std::vector<std::string> SitemapValues(const std::string& sitemap, const std::string& name)

@@ -15,7 +15,9 @@ namespace lorivex::test {
 namespace {
 
 // LibreOffice reads the document as a word processor would and writes its
-// text out again; the text must be what went in.
+// text out again; the text must be what went in. The LibreOffice of the
+// test machine is a Linux program, out of reach of the Windows build.
+#ifndef _WIN32
 TEST(RtfExporter, LibreOfficeReadsTheSameText)
 {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0)
@@ -41,6 +43,7 @@ TEST(RtfExporter, LibreOfficeReadsTheSameText)
     auto text = DecodeSourceText(platform::ReadFileBytes(folder / "code.txt"), "code.txt");
     EXPECT_EQ(text, Lines(source));
 }
+#endif
 
 } // namespace
 } // namespace lorivex::test

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/CodePages.h"
+
 namespace lorivex::test {
 
 std::string DocxBuilder::WordNamespaces()
@@ -112,7 +114,8 @@ DocxBuilder& DocxBuilder::Relationship(const std::string& id, const std::string&
 void DocxBuilder::Write(const std::string& fileName) const
 {
     int error = 0;
-    zip_t* zip = zip_open(fileName.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    // Our paths are ANSI text; libzip takes UTF-8.
+    zip_t* zip = zip_open(platform::AnsiToUtf8(fileName).c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!zip)
         throw std::runtime_error("cannot create " + fileName);
     for (const auto& [name, bytes] : parts_) {

@@ -6,19 +6,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/Program.h"
 #include "platform/Registry.h"
 #include "base/Exception.h"
 
-int main(int argc, char** argv)
+int lorivex::platform::ProgramMain(const std::vector<std::string>& arguments)
 {
-    if (argc != 4) {
+    if (arguments.size() != 3) {
         std::fprintf(stderr, "usage: RegistryWriter KEY PREFIX COUNT\n");
         return 2;
     }
-    using namespace lorivex::platform;
     try {
-        const std::string key = argv[1], prefix = argv[2];
-        const int count = std::atoi(argv[3]);
+        const std::string key = arguments[0], prefix = arguments[1];
+        const int count = std::atoi(arguments[2].c_str());
         for (int i = 0; i < count; ++i)
             GetRegistry().WriteDWord(RootKey::CurrentUser, key, prefix + std::to_string(i),
                                      uint32_t(i));

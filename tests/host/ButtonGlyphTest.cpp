@@ -2,6 +2,8 @@
 // clipboard, which the author gets back as it was.
 #include "host/HostFixture.h"
 
+#include <algorithm>
+
 #include "commands/Glyphs.h"
 #include "host/HostButtonGlyph.h"
 #include "platform/Clipboard.h"
@@ -41,13 +43,20 @@ TEST_F(Word2000Glyphs, TheClipboardHoldsTheSameBeforeAndAfter)
         {platform::ClipboardDibFormat, platform::EncodeDib(platform::Image(2, 2, ui::clRed))},
     };
     platform::SetClipboardBlocks(before);
+    // Windows adds the formats it makes from these (Unicode text from the
+    // text, a bitmap from the DIB...): the clipboard as the author has it.
+    const auto held = platform::GetClipboardBlocks();
+    for (const auto& block : before)
+        ASSERT_TRUE(std::any_of(held.begin(), held.end(), [&](const auto& b) {
+            return b.Format == block.Format && b.Data == block.Data;
+        })) << block.Format;
     Start();
     ASSERT_GT(Control(CompileTag)->Picture().Width, 0);
     const auto after = platform::GetClipboardBlocks();
-    ASSERT_EQ(after.size(), before.size());
-    for (size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(after[i].Format, before[i].Format);
-        EXPECT_EQ(after[i].Data, before[i].Data) << before[i].Format;
+    ASSERT_EQ(after.size(), held.size());
+    for (size_t i = 0; i < held.size(); ++i) {
+        EXPECT_EQ(after[i].Format, held[i].Format);
+        EXPECT_EQ(after[i].Data, held[i].Data) << held[i].Format;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Word's add-in load sequence played on the engine's application with the
 // real add-in module: connection, ribbon request, start-up, shutdown and
-// disconnection, with the registry in a scratch folder of the test's own.
+// disconnection, with the registry of the test's own (ScopedSettings).
 // The application outlives the connections, as Word's Normal template
 // keeps the toolbar from one start of Word to the next.
 #include <gtest/gtest.h>
@@ -109,8 +109,7 @@ protected:
         return messages;
     }
 
-    TempFolder Config;
-    ScopedEnv ConfigHome{"XDG_CONFIG_HOME", Config.Path().c_str()};
+    ScopedSettings Settings;
     word::ApplicationPtr App;
     std::function<void(TTestModule&)> Configure;
     THostAddin Addin;

@@ -28,6 +28,31 @@ TEST(FileSystem, PathPartsUseThePlatformDelimiter)
     EXPECT_EQ(ExtractFilePath("Document1"), "");
 }
 
+// Relative to the current folder, "." and ".." resolved; a full path stays.
+TEST(FileSystem, ExpandFileNameGivesTheFullPath)
+{
+    test::TempFolder scratch;
+    ASSERT_TRUE(ForceDirectories(scratch / "sub"));
+    const std::string before = GetCurrentDir();
+    SetCurrentDir(scratch / "sub");
+    const std::string relative = ExpandFileName(P("../x/./Manual.docx"));
+    const std::string here = ExpandFileName("Manual.docx");
+    SetCurrentDir(before);
+    // The scratch folder may be reached through a link or a short name:
+    // compare with the current folder as the system gave it.
+    const std::string sub = ExcludeTrailingPathDelimiter(ExtractFilePath(here));
+    EXPECT_EQ(ExtractFileName(sub), "sub");
+    EXPECT_EQ(relative, JoinPath(JoinPath(ExtractFilePath(sub), "x"), "Manual.docx"));
+    EXPECT_EQ(ExpandFileName(here), here);
+#ifdef _WIN32
+    // From the root of the current drive, the drive's letter comes first.
+    const std::string rooted = ExpandFileName("\\docs\\Manual.docx");
+    ASSERT_EQ(rooted.size(), 19u) << rooted;
+    EXPECT_EQ(rooted.substr(1), ":\\docs\\Manual.docx");
+    EXPECT_EQ(rooted[0], before[0]);
+#endif
+}
+
 TEST(FileSystem, AtomicWriteReplacesAndFailureKeepsTheOldFile)
 {
     test::TempFolder scratch;

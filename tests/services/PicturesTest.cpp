@@ -52,8 +52,7 @@ TEST(PictureBitmap, LoaderMessageReachesTheCallerUnchanged)
                     testing::Not(testing::WhenDynamicCastTo<const ElxException&>(testing::_)))));
 }
 
-#ifndef _WIN32
-// The POSIX build draws the symbols into the folder beside its programs.
+// The build draws the symbols into the folder beside its programs.
 TEST(InstalledSymbols, AllLoadInTheirSizesWithTheirBackgroundSeeThrough)
 {
     std::string folder = platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), "Symbols");
@@ -85,7 +84,6 @@ TEST(InstalledSymbols, AllLoadInTheirSizesWithTheirBackgroundSeeThrough)
                              "New", "Changed", "Step", "Key"})
         EXPECT_TRUE(names.count(name)) << name;
 }
-#endif
 
 } // namespace
 } // namespace lorivex

@@ -1,4 +1,5 @@
 // On Windows a process starts with real windows.
+#include "ui/Application.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace lorivex::ui {
