@@ -49,10 +49,10 @@ public:
     void SetShortcutText(const std::u16string&) override {}
     long State() override { return word::msoButtonUp; }
     void SetState(long) override {}
-    platform::Image Picture() override { NotModelled("Picture"); }
-    void SetPicture(const platform::Image&) override { NotModelled("Picture"); }
-    platform::Image Mask() override { NotModelled("Mask"); }
-    void SetMask(const platform::Image&) override { NotModelled("Mask"); }
+    platform::Image Picture() override { return picture_; }
+    void SetPicture(const platform::Image& picture) override { picture_ = picture; }
+    platform::Image Mask() override { return mask_; }
+    void SetMask(const platform::Image& mask) override { mask_ = mask; }
     void PasteFace() override { NotModelled("PasteFace"); }
     void SetOnClick(std::function<void()> handler) override { onClick_ = std::move(handler); }
     void Execute() override
@@ -68,6 +68,7 @@ private:
     bool beginGroup_ = false;
     long width_ = 23, style_ = word::msoButtonAutomatic, faceId_ = 0;
     std::function<void()> onClick_;
+    platform::Image picture_, mask_;
 };
 
 class ControlList : public word::Enumerator {

@@ -3,6 +3,7 @@
 #include "services/word/Word.h"
 #include "tests/wordstandin/Classes.h"
 #include "tests/wordstandin/ServerObject.h"
+#include "word/com/ComPicture.h"
 #include "word/com/EventSink.h"
 
 namespace lorivex::test::standin {
@@ -124,6 +125,10 @@ const ClassTable& CommandBarControlClass()
             .Get(L"PasteFace", [](CommandBarControl& c, Call&) { c.PasteFace(); })
             .Get(L"Execute", [](CommandBarControl& c, Call&) { c.Execute(); })
             .Get(L"Controls", [](CommandBarControl& c, Call&) { return Serve(c.Controls(), CommandBarControlsClass()); })
+            .Get(L"Picture", [](CommandBarControl& c, Call&) { return com::PictureOf(c.Picture()); })
+            .Put(L"Picture", [](CommandBarControl& c, Call& call) { c.SetPicture(com::ImageOf(call.Value())); })
+            .Get(L"Mask", [](CommandBarControl& c, Call&) { return com::PictureOf(c.Mask()); })
+            .Put(L"Mask", [](CommandBarControl& c, Call& call) { c.SetMask(com::ImageOf(call.Value())); })
             .Events({com::IID_CommandBarButtonEvents, StartClick, StopClick});
         Property(t, L"Caption", &CommandBarControl::Caption, &CommandBarControl::SetCaption);
         Property(t, L"Tag", &CommandBarControl::Tag, &CommandBarControl::SetTag);

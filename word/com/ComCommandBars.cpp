@@ -5,6 +5,7 @@
 
 #include "word/com/Bound.h"
 #include "word/com/ComEnumerator.h"
+#include "word/com/ComPicture.h"
 #include "word/com/EventSink.h"
 
 namespace lorivex::word::com {
@@ -61,11 +62,10 @@ public:
     void SetShortcutText(const std::u16string& text) override { Set(L"ShortcutText", text); }
     long State() override { return GetLong(L"State"); }
     void SetState(long state) override { Set(L"State", state); }
-    // Button faces as picture objects are not bound yet.
-    platform::Image Picture() override { throw EWordError("Button pictures are not bound to Word yet"); }
-    void SetPicture(const platform::Image&) override { throw EWordError("Button pictures are not bound to Word yet"); }
-    platform::Image Mask() override { throw EWordError("Button masks are not bound to Word yet"); }
-    void SetMask(const platform::Image&) override { throw EWordError("Button masks are not bound to Word yet"); }
+    platform::Image Picture() override { return ImageOf(o_.Get(L"Picture")); }
+    void SetPicture(const platform::Image& picture) override { o_.PutRef(L"Picture", PictureOf(picture)); }
+    platform::Image Mask() override { return ImageOf(o_.Get(L"Mask")); }
+    void SetMask(const platform::Image& mask) override { o_.PutRef(L"Mask", PictureOf(mask)); }
     void PasteFace() override { o_.Call(L"PasteFace"); }
     void SetOnClick(std::function<void()> handler) override
     {
