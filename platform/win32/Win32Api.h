@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+// Automation pictures (button faces).
+#include <olectl.h>
 
 #undef LoadLibrary
 #undef GetTempPath
