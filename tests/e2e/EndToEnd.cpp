@@ -105,7 +105,7 @@ std::map<std::string, std::string> UnpackChm(const std::string& chm, const TempF
     return UnpackFolderArchive(platform::FileExists(chm) ? platform::ReadFileBytes(chm) : std::string());
 #else
     std::string into = scratch / "unpacked";
-    // 7-Zip reads the whole file; extract_chmLib silently stops early on
+    // 7-Zip reads the whole file; libchm's extractor silently stops early on
     // larger ones.
     Run(platform::QuoteCommandLine({"7z", "x", "-y", "-o" + into, chm}));
     std::map<std::string, std::string> files;

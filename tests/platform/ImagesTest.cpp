@@ -278,7 +278,7 @@ void Put(std::string& out, std::uint32_t value, int bytes)
         out.push_back(char((value >> (8 * i)) & 0xFF));
 }
 
-struct BmpSpec {
+struct BmpLayout {
     int Width = 0, Height = 0; // Height < 0: top-down
     int BitCount = 24;
     std::uint32_t Compression = 0;
@@ -290,7 +290,7 @@ struct BmpSpec {
 
 // Value(x, y) is the palette index, the 0x00BBGGRR colour (24 bits) or the
 // raw pixel word (16 and 32 bits) of the pixel at x, y counted from the top.
-std::string MakeBmp(const BmpSpec& s, const std::function<std::uint32_t(int, int)>& value)
+std::string MakeBmp(const BmpLayout& s, const std::function<std::uint32_t(int, int)>& value)
 {
     int height = s.Height < 0 ? -s.Height : s.Height;
     bool core = s.HeaderSize == 12;
@@ -377,14 +377,14 @@ TEST_P(BmpPaletteDepth, ReadsEveryIndexThroughThePalette)
     auto [bits, topDown] = GetParam();
     // Thirteen pixels a row cross byte boundaries and need row padding at
     // every depth.
-    BmpSpec spec;
-    spec.Width = 13;
-    spec.Height = topDown ? -4 : 4;
-    spec.BitCount = bits;
-    spec.Palette = Palette(1 << bits);
+    BmpLayout layout;
+    layout.Width = 13;
+    layout.Height = topDown ? -4 : 4;
+    layout.BitCount = bits;
+    layout.Palette = Palette(1 << bits);
     auto index = [&](int x, int y) { return std::uint32_t(x * 3 + y * 5 + x * y) % (1u << bits); };
-    Image image = DecodeBmp(MakeBmp(spec, index), "depth.bmp");
-    ExpectPixels(image, 13, 4, [&](int x, int y) { return spec.Palette[index(x, y)]; });
+    Image image = DecodeBmp(MakeBmp(layout, index), "depth.bmp");
+    ExpectPixels(image, 13, 4, [&](int x, int y) { return layout.Palette[index(x, y)]; });
     EXPECT_FALSE(image.TransparentColor);
 }
 
@@ -395,43 +395,43 @@ TEST(BmpImage, TrueColourBottomUpAndTopDown)
 {
     auto color = [](int x, int y) { return Rgb(x * 40, y * 60, 200 - x * 10); };
     for (int height : {4, -4}) {
-        BmpSpec spec;
-        spec.Width = 5;
-        spec.Height = height;
-        spec.BitCount = 24;
+        BmpLayout layout;
+        layout.Width = 5;
+        layout.Height = height;
+        layout.BitCount = 24;
         SCOPED_TRACE(height);
-        ExpectPixels(DecodeBmp(MakeBmp(spec, color), "rgb.bmp"), 5, 4, color);
+        ExpectPixels(DecodeBmp(MakeBmp(layout, color), "rgb.bmp"), 5, 4, color);
 
         // 32 bits without bit fields: blue, green, red and a fourth byte that
         // means nothing.
-        spec.BitCount = 32;
+        layout.BitCount = 32;
         auto word = [&](int x, int y) {
             std::uint32_t c = color(x, y);
             return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF) | 0x7F000000u;
         };
-        ExpectPixels(DecodeBmp(MakeBmp(spec, word), "rgbx.bmp"), 5, 4, color);
+        ExpectPixels(DecodeBmp(MakeBmp(layout, word), "rgbx.bmp"), 5, 4, color);
     }
 }
 
 TEST(BmpImage, BitFieldsDecideWhereEachChannelIs)
 {
-    BmpSpec spec;
-    spec.Width = 3;
-    spec.Height = 2;
-    spec.BitCount = 32;
-    spec.Compression = 3;
+    BmpLayout layout;
+    layout.Width = 3;
+    layout.Height = 2;
+    layout.BitCount = 32;
+    layout.Compression = 3;
     // Red in the low byte, blue in the third: the reverse of the usual order.
-    spec.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    layout.Masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
     auto color = [](int x, int y) { return Rgb(x * 100, y * 100, 7); };
-    ExpectPixels(DecodeBmp(MakeBmp(spec, color), "fields.bmp"), 3, 2, color);
+    ExpectPixels(DecodeBmp(MakeBmp(layout, color), "fields.bmp"), 3, 2, color);
 
     // The same masks inside a V5 header, top-down.
-    spec.HeaderSize = 124;
-    spec.Height = -2;
-    ExpectPixels(DecodeBmp(MakeBmp(spec, color), "v5.bmp"), 3, 2, color);
+    layout.HeaderSize = 124;
+    layout.Height = -2;
+    ExpectPixels(DecodeBmp(MakeBmp(layout, color), "v5.bmp"), 3, 2, color);
 
     // 16 bits as 5-6-5: full channels widen to 255.
-    BmpSpec wide;
+    BmpLayout wide;
     wide.Width = 3;
     wide.Height = 1;
     wide.BitCount = 16;
@@ -447,7 +447,7 @@ TEST(BmpImage, BitFieldsDecideWhereEachChannelIs)
 TEST(BmpImage, OlderAndNewerHeadersAndShortPalettes)
 {
     auto index = [](int x, int y) { return std::uint32_t(x + y * 4) % 6; };
-    BmpSpec core;
+    BmpLayout core;
     core.HeaderSize = 12;
     core.Width = 4;
     core.Height = 2;
@@ -456,7 +456,7 @@ TEST(BmpImage, OlderAndNewerHeadersAndShortPalettes)
     ExpectPixels(DecodeBmp(MakeBmp(core, index), "os2.bmp"), 4, 2, [&](int x, int y) { return core.Palette[index(x, y)]; });
 
     // A V4 header with a palette of only the six colours used.
-    BmpSpec v4 = core;
+    BmpLayout v4 = core;
     v4.HeaderSize = 108;
     v4.Palette = Palette(6);
     v4.ColorsUsed = 6;
@@ -465,10 +465,10 @@ TEST(BmpImage, OlderAndNewerHeadersAndShortPalettes)
 
 TEST(BmpImage, CutShortIsReportedUpToTheLastPixelButNotItsPadding)
 {
-    BmpSpec spec;
-    spec.Width = 5; // 15 bytes a row, one of padding
-    spec.Height = 3;
-    std::string bytes = MakeBmp(spec, [](int x, int y) { return Rgb(x, y, 1); });
+    BmpLayout layout;
+    layout.Width = 5; // 15 bytes a row, one of padding
+    layout.Height = 3;
+    std::string bytes = MakeBmp(layout, [](int x, int y) { return Rgb(x, y, 1); });
     EXPECT_EQ(DecodeBmp(bytes.substr(0, bytes.size() - 1), "short.bmp").Pixel(4, 0), Rgb(4, 0, 1));
     for (size_t length = 2; length + 1 < bytes.size(); ++length) {
         std::string message = FailureOf([&] { DecodeImage(bytes.substr(0, length), "short.bmp"); });
@@ -479,18 +479,18 @@ TEST(BmpImage, CutShortIsReportedUpToTheLastPixelButNotItsPadding)
 TEST(BmpImage, RefusesWhatItCannotShowWithAClearMessage)
 {
     auto black = [](int, int) { return 0u; };
-    auto fails = [&](BmpSpec spec) { return FailureOf([&] { DecodeBmp(MakeBmp(spec, black), "odd.bmp"); }); };
-    BmpSpec rle;
+    auto fails = [&](BmpLayout layout) { return FailureOf([&] { DecodeBmp(MakeBmp(layout, black), "odd.bmp"); }); };
+    BmpLayout rle;
     rle.Width = rle.Height = 2;
     rle.BitCount = 8;
     rle.Compression = 1;
     rle.Palette = Palette(256);
     EXPECT_THAT(fails(rle), HasSubstr("run-length"));
-    BmpSpec depth;
+    BmpLayout depth;
     depth.Width = depth.Height = 2;
     depth.BitCount = 7;
     EXPECT_THAT(fails(depth), HasSubstr("7 bits per pixel"));
-    BmpSpec empty;
+    BmpLayout empty;
     empty.Width = 0;
     empty.Height = 5;
     EXPECT_THAT(fails(empty), HasSubstr("damaged"));
@@ -539,11 +539,11 @@ TEST(ImageFile, ContentDecidesTheFormatNotTheName)
     EXPECT_EQ(image.Pixel(0, 0), ColorOf(Four[1]));
     EXPECT_EQ(image.Pixel(1, 0), ColorOf(Four[2]));
 
-    BmpSpec spec;
-    spec.Width = 1;
-    spec.Height = 1;
+    BmpLayout layout;
+    layout.Width = 1;
+    layout.Height = 1;
     std::string bmpAsGif = folder / "Really a BMP.GIF";
-    WriteFileBytes(bmpAsGif, MakeBmp(spec, [](int, int) { return Rgb(1, 2, 3); }));
+    WriteFileBytes(bmpAsGif, MakeBmp(layout, [](int, int) { return Rgb(1, 2, 3); }));
     EXPECT_EQ(ReadImageFile(bmpAsGif).Pixel(0, 0), Rgb(1, 2, 3));
 }
 
