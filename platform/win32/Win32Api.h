@@ -52,6 +52,20 @@ std::string Narrow(std::wstring_view wide);
 // backslash; empty when the system has no such folder.
 std::string FolderOfCsidl(int csidl);
 
+// The header of a 32-bit device-independent bitmap whose rows run from the
+// top down, as pictures are held in memory.
+inline BITMAPINFO TopDownDibInfo(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // The system's description of an error code, without the trailing line end;
 // "error N" when the system has none.
 std::string SystemErrorText(DWORD code);

@@ -34,13 +34,7 @@ TBitmap Fitted(const TBitmap& bitmap, int width, int height)
 
 HBITMAP CreateDib(const TBitmap& bitmap, bool alpha)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = bitmap.Width();
-    info.bmiHeader.biHeight = -bitmap.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = platform::win32::TopDownDibInfo(bitmap.Width(), bitmap.Height());
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!dib)

@@ -44,13 +44,7 @@ TBitmap CaptureWindow(HWND window, bool clientOnly)
         return {};
     HDC source = clientOnly ? GetDC(window) : GetWindowDC(window);
     HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = platform::win32::TopDownDibInfo(width, height);
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, dib);

@@ -4,18 +4,6 @@
 
 namespace lorivex::word::com {
 
-static BITMAPINFO TopDownInfo(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 // GDI's 32-bit pixels are 0x00RRGGBB; the image's are 0x00BBGGRR.
 static std::uint32_t SwapRedBlue(std::uint32_t c)
 {
@@ -26,7 +14,7 @@ ComValue PictureOf(const platform::Image& image)
 {
     if (image.Width <= 0 || image.Height <= 0)
         return ComValue(static_cast<IDispatch*>(nullptr));
-    BITMAPINFO info = TopDownInfo(image.Width, image.Height);
+    BITMAPINFO info = platform::win32::TopDownDibInfo(image.Width, image.Height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap)
@@ -63,7 +51,7 @@ platform::Image ImageOf(const ComValue& value)
     if (!GetObject(bitmap, sizeof header, &header))
         throw EWordError("Word gave a button face without a bitmap");
     platform::Image image(header.bmWidth, header.bmHeight);
-    BITMAPINFO info = TopDownInfo(image.Width, image.Height);
+    BITMAPINFO info = platform::win32::TopDownDibInfo(image.Width, image.Height);
     HDC screen = GetDC(nullptr);
     int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(image.Height), image.Pixels.data(), &info,
                          DIB_RGB_COLORS);
