@@ -34,8 +34,11 @@ std::string ShortcutKeyName(unsigned keyCode)
 {
     if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9'))
         return std::string(1, char(keyCode));
-    if (keyCode >= VK_F1 && keyCode <= VK_F24)
-        return "F" + std::to_string(keyCode - VK_F1 + 1);
+    if (keyCode >= VK_F1 && keyCode <= VK_F24) {
+        std::string name(1, 'F');
+        name += std::to_string(keyCode - VK_F1 + 1);
+        return name;
+    }
     LONG scanCode = LONG(MapVirtualKeyW(keyCode, MAPVK_VK_TO_VSC)) << 16;
     wchar_t name[64] = {};
     const int length = GetKeyNameTextW(scanCode, name, int(std::size(name)));

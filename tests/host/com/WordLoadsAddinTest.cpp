@@ -208,5 +208,35 @@ TEST_F(WordLoadsAddin, LoadingFromTheAddinsListBuildsAndUnloadingRemoves)
     ExpectEveryReferenceGivenBack();
 }
 
+// The installer's uninstall with Word running: DllUnregisterServer finds
+// Word as the active object of "Word.Application" and takes the toolbar
+// out of it before the keys go.
+TEST_F(WordLoadsAddin, UnregisteringTakesTheToolbarOutOfTheRunningWord)
+{
+    Start();
+    Close();
+    ASSERT_NE(Toolbar(), nullptr);
+    ASSERT_TRUE(platform::GetRegistry().KeyExists(RootKey::CurrentUser, AddInKey));
+
+    InstalledWord word;
+    const CLSID wordClass = InstalledWord::Clsid();
+    DWORD running = 0;
+    ASSERT_EQ(RegisterActiveObject(served_, wordClass, ACTIVEOBJECT_STRONG, &running), S_OK);
+    HMODULE dll = LoadLibraryW(platform::win32::Widen(LorivexDllPath()).c_str());
+    ASSERT_NE(dll, nullptr);
+    auto unregisterServer = ExportOf<HRESULT(STDAPICALLTYPE*)()>(dll, "DllUnregisterServer");
+    ASSERT_NE(unregisterServer, nullptr);
+    EXPECT_EQ(unregisterServer(), S_OK);
+    RevokeActiveObject(running, nullptr);
+    FreeLibrary(dll);
+
+    EXPECT_EQ(Toolbar(), nullptr);
+    EXPECT_FALSE(platform::GetRegistry().KeyExists(RootKey::LocalMachine, AddInKey));
+    EXPECT_FALSE(platform::GetRegistry().KeyExists(RootKey::CurrentUser, AddInKey));
+    EXPECT_FALSE(platform::GetRegistry().KeyExists(RootKey::ClassesRoot, ClsidKey));
+    EXPECT_FALSE(platform::GetRegistry().KeyExists(RootKey::ClassesRoot, ProgId));
+    ExpectEveryReferenceGivenBack();
+}
+
 } // namespace
 } // namespace lorivex::test::hostcom
