@@ -118,19 +118,6 @@ protected:
         ub->Release();
         return ua == ub;
     }
-    std::string ErrorMessage()
-    {
-        IErrorInfo* info = nullptr;
-        if (GetErrorInfo(0, &info) != S_OK || !info)
-            return {};
-        BSTR description = nullptr;
-        info->GetDescription(&description);
-        std::string text = description ? platform::win32::Narrow(description) : std::string();
-        SysFreeString(description);
-        info->Release();
-        return text;
-    }
-
     ServerRegistryCleanup Cleanup;
     ComApartment Com;
     ModuleCounts Counts;
@@ -150,7 +137,7 @@ TEST_F(OfficeAddinObject, OneModuleLivesFromConnectionToDisconnection)
     EXPECT_EQ(Counts.created, 1);
     ASSERT_NE(comAddIn.Object, nullptr) << "COMAddIn.Object is the add-in";
     EXPECT_TRUE(SameObject(comAddIn.Object, Addin));
-    EXPECT_EQ(Addin->OnStartupComplete(&Custom), S_OK);
+    EXPECT_EQ(Addin->OnStartupComplete(&Custom), S_OK) << ComErrorMessage();
     EXPECT_EQ(Addin->OnBeginShutdown(&Custom), S_OK);
     EXPECT_EQ(Addin->OnDisconnection(0, &Custom), S_OK);
     EXPECT_EQ(Counts.created, 1);
@@ -170,7 +157,7 @@ TEST_F(OfficeAddinObject, FailuresComeBackAsTheCallsResult)
     BSTR markup = reinterpret_cast<BSTR>(0x1234);
     EXPECT_EQ(ribbon->GetCustomUI(nullptr, &markup), E_FAIL) << "no connection yet";
     EXPECT_EQ(markup, nullptr);
-    EXPECT_NE(ErrorMessage().find("The add-in is not connected."), std::string::npos);
+    EXPECT_NE(ComErrorMessage().find("The add-in is not connected."), std::string::npos);
     ribbon->Release();
 
     EXPECT_EQ(Addin->OnConnection(nullptr, 1, nullptr, &Custom), E_FAIL);
@@ -203,7 +190,7 @@ TEST_F(OfficeAddinObject, WordsRibbonCallbackReachesTheModule)
 
 TEST_F(OfficeAddinObject, ClicksAndTheShortcutReachTheirHandlers)
 {
-    ASSERT_EQ(Addin->OnConnection(Served, 0, nullptr, &Custom), S_OK);
+    ASSERT_EQ(Addin->OnConnection(Served, 0, nullptr, &Custom), S_OK) << ComErrorMessage();
     auto bar = App->CommandBars()->Item(u"Lorivex 2008");
     ASSERT_NE(bar, nullptr);
     auto about = bar->FindControl(0, u"{6E3D4EE0-F362-4956-8684-14AC2B1F2740}", true);

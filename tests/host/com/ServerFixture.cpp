@@ -46,6 +46,19 @@ DWORD RunRegsvr32(const std::string& dllPath, bool unregister)
     return exitCode;
 }
 
+std::string ComErrorMessage()
+{
+    IErrorInfo* info = nullptr;
+    if (GetErrorInfo(0, &info) != S_OK || !info)
+        return {};
+    BSTR description = nullptr;
+    info->GetDescription(&description);
+    std::string text = description ? platform::win32::Narrow(description) : std::string();
+    SysFreeString(description);
+    info->Release();
+    return text;
+}
+
 ComApartment::ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
 
 ComApartment::~ComApartment()

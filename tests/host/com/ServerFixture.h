@@ -35,6 +35,10 @@ Function ExportOf(HMODULE module, const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
+// The description of the thread's COM error information (a failed call's
+// message), empty when there is none.
+std::string ComErrorMessage();
+
 // regsvr32 /s [/u] path, started with CreateProcess; its exit code.
 DWORD RunRegsvr32(const std::string& dllPath, bool unregister = false);
 

@@ -63,7 +63,7 @@ protected:
     {
         ASSERT_NE(addin_, nullptr) << "no add-in to connect";
         SAFEARRAY* custom = nullptr;
-        ASSERT_EQ(addin_->OnConnection(served_, mode, nullptr, &custom), S_OK);
+        ASSERT_EQ(addin_->OnConnection(served_, mode, nullptr, &custom), S_OK) << ComErrorMessage();
     }
     // A start of Word with the add-in in its list, up to start-up complete.
     void Start()
@@ -73,7 +73,7 @@ protected:
         ASSERT_NE(addin_, nullptr);
         SAFEARRAY* custom = nullptr;
         ASSERT_EQ(addin_->OnAddInsUpdate(&custom), S_OK);
-        ASSERT_EQ(addin_->OnStartupComplete(&custom), S_OK);
+        ASSERT_EQ(addin_->OnStartupComplete(&custom), S_OK) << ComErrorMessage();
     }
     void Disconnect(int mode)
     {
@@ -82,7 +82,7 @@ protected:
         if (mode == DisconnectHostShutdown) {
             EXPECT_EQ(addin_->OnBeginShutdown(&custom), S_OK);
         }
-        EXPECT_EQ(addin_->OnDisconnection(mode, &custom), S_OK);
+        EXPECT_EQ(addin_->OnDisconnection(mode, &custom), S_OK) << ComErrorMessage();
         addin_->Release();
         addin_ = nullptr;
     }
