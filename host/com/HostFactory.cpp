@@ -8,22 +8,6 @@ namespace lorivex::hostcom {
 
 using word::com::ComPtr;
 
-std::string ThisModulePath()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModulePath), &module);
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(module, path.data(), DWORD(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return platform::win32::Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 THostFactory::THostFactory(const CLSID& clsid, THostAddin::ModuleFactory createModule, std::string dllPath)
     : clsid_(clsid), createModule_(std::move(createModule)), dllPath_(std::move(dllPath)),
       dllFolder_(HostFileFolder(dllPath_))

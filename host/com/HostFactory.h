@@ -47,7 +47,4 @@ private:
     word::com::ComPtr<ITypeInfo> typeInfo_;
 };
 
-// The full path of the module (DLL or program) that holds this code.
-std::string ThisModulePath();
-
 } // namespace lorivex::hostcom

@@ -7,6 +7,7 @@
 #include "host/com/OfficeInterfaces.h"
 #include "host/com/ServerLocks.h"
 #include "host/com/ServerRegistration.h"
+#include "host/com/ThisModule.h"
 
 namespace {
 

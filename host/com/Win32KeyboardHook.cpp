@@ -2,6 +2,7 @@
 
 #include "base/Exception.h"
 #include "host/HostShortcuts.h"
+#include "host/com/ThisModule.h"
 
 namespace lorivex::hostcom {
 
@@ -18,14 +19,6 @@ thread_local TWin32KeyboardHook* threadHook = nullptr;
 bool Down(int key)
 {
     return GetKeyState(key) < 0;
-}
-
-HINSTANCE ThisModule()
-{
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "host/com/ServerFixture.h"
 
 #include "host/com/OfficeInterfaces.h"
+#include "platform/Versions.h"
 
 namespace lorivex::test::hostcom {
 namespace {
@@ -11,12 +12,8 @@ namespace {
 using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using CanUnloadNowFunction = HRESULT(STDAPICALLTYPE*)();
 
-struct FixedVersion {
-    DWORD fileType = 0;
-    WORD major = 0, minor = 0, release = 0, build = 0;
-};
-
-FixedVersion FixedVersionOf(const std::string& path)
+// The file type of a binary's version resource; 0 without one.
+DWORD FileTypeOf(const std::string& path)
 {
     const std::wstring file = platform::win32::Widen(path);
     DWORD handle = 0;
@@ -25,9 +22,8 @@ FixedVersion FixedVersionOf(const std::string& path)
     UINT length = 0;
     if (block.empty() || !GetFileVersionInfoW(file.c_str(), 0, DWORD(block.size()), block.data()) ||
         !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info)
-        return {};
-    return {info->dwFileType, HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-            HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS)};
+        return 0;
+    return info->dwFileType;
 }
 
 class ServerExports : public ::testing::Test {
@@ -157,15 +153,14 @@ TEST_F(ServerExports, TheObjectDescribesItselfByTheTypeLibrary)
 
 TEST_F(ServerExports, TheVersionResourceIsADllsWithTheProjectsVersion)
 {
-    const FixedVersion dll = FixedVersionOf(LorivexDllPath());
-    EXPECT_EQ(dll.fileType, DWORD(VFT_DLL));
-    EXPECT_EQ(dll.major, LORIVEX_STAMPED_MAJOR);
-    EXPECT_EQ(dll.minor, LORIVEX_STAMPED_MINOR);
-    EXPECT_EQ(dll.release, LORIVEX_STAMPED_RELEASE);
-    EXPECT_EQ(dll.build, LORIVEX_STAMPED_BUILD);
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    EXPECT_EQ(FixedVersionOf(program).fileType, DWORD(VFT_APP)) << "a program stays an application";
+    EXPECT_EQ(FileTypeOf(LorivexDllPath()), DWORD(VFT_DLL));
+    EXPECT_EQ(FileTypeOf(platform::ProgramPath()), DWORD(VFT_APP)) << "a program stays an application";
+    const auto version = platform::GetFileVersion(LorivexDllPath());
+    ASSERT_TRUE(version);
+    EXPECT_EQ(version->Major, LORIVEX_STAMPED_MAJOR);
+    EXPECT_EQ(version->Minor, LORIVEX_STAMPED_MINOR);
+    EXPECT_EQ(version->Release, LORIVEX_STAMPED_RELEASE);
+    EXPECT_EQ(version->Build, LORIVEX_STAMPED_BUILD);
 }
 
 } // namespace
