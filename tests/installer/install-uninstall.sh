@@ -26,8 +26,12 @@ fi
 clsid='{DEE72A43-7E7E-42B8-A8E1-58E0A2ED9124}'
 libid='{0F0AAF11-3581-46DA-8815-0E5BA6AE52F5}'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lorivex2008'
-windows_folder='C:\Lorivex Test\Vantrell\Lorivex 2008'
-folder="$WINEPREFIX/drive_c/Lorivex Test/Vantrell/Lorivex 2008"
+# The default folder: its path has spaces. (Another one cannot be given
+# through wine, which quotes an argument with spaces, and the installer
+# takes /D= only unquoted.)
+windows_folder='C:\Program Files\Vantrell\Lorivex 2008'
+vendor="$WINEPREFIX/drive_c/Program Files/Vantrell"
+folder="$vendor/Lorivex 2008"
 keys=("HKCR\\CLSID\\$clsid" 'HKCR\Lorivex.OfficeAddin' "HKCR\\TypeLib\\$libid" "$uninstall_key")
 
 failures=0
@@ -41,13 +45,13 @@ value() { # KEY [NAME]
 }
 has_key() { run reg query "$1" >/dev/null 2>&1; }
 
-rm -rf "$WINEPREFIX/drive_c/Lorivex Test"
+[ -e "$vendor" ] && fail "$vendor is there before the installation"
 for key in "${keys[@]}"; do
     has_key "$key" && fail "$key is there before the installation"
 done
 
 # Installing.
-run "$setup" /S "/D=$windows_folder"
+run "$setup" /S
 status=$?
 [ $status -eq 0 ] || fail "the installer exited with $status"
 for f in Lorivex.dll Lorivex2008.chm Uninstall.exe; do
@@ -56,7 +60,7 @@ done
 for d in templates Symbols; do
     while IFS= read -r f; do
         cmp -s "$bin_dir/$d/$f" "$folder/$d/$f" || fail "$d/$f is not installed as built"
-    done < <(cd "$bin_dir/$d" && find . -type f)
+    done < <(cd "$bin_dir/$d" && find . -type f -printf '%P\n')
 done
 
 # The DLL registered itself where it lies; the path has spaces, so the
@@ -81,12 +85,10 @@ for _ in $(seq 120); do
     [ -e "$folder" ] || break
     sleep 0.5
 done
-[ -e "$WINEPREFIX/drive_c/Lorivex Test/Vantrell" ] &&
-    fail "left behind: $(cd "$WINEPREFIX/drive_c/Lorivex Test" && find Vantrell | tr '\n' ' ')"
+[ -e "$vendor" ] && fail "left behind: $(find "$vendor" | tr '\n' ' ')"
 for key in "${keys[@]}"; do
     has_key "$key" && fail "$key is left behind"
 done
-rm -rf "$WINEPREFIX/drive_c/Lorivex Test"
 
 [ $failures -eq 0 ] || exit 1
 echo "installed, registered, unregistered and removed"
