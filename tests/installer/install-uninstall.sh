@@ -32,7 +32,8 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lorivex2
 windows_folder='C:\Program Files\Vantrell\Lorivex 2008'
 vendor="$WINEPREFIX/drive_c/Program Files/Vantrell"
 folder="$vendor/Lorivex 2008"
-keys=("HKCR\\CLSID\\$clsid" 'HKCR\Lorivex.OfficeAddin' "HKCR\\TypeLib\\$libid" "$uninstall_key")
+keys=("HKCR\\CLSID\\$clsid" 'HKCR\Lorivex.OfficeAddin' "HKCR\\TypeLib\\$libid"
+      'HKCR\Interface\{1C83EA75-034A-43DD-A262-52F9735BE044}' "$uninstall_key")
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -74,7 +75,7 @@ esac
 [ "$(value "HKCR\\CLSID\\$clsid\\InprocServer32" ThreadingModel)" = Apartment ] ||
     fail "ThreadingModel is not Apartment"
 [ "$(value 'HKCR\Lorivex.OfficeAddin\Clsid')" = "$clsid" ] || fail "the ProgID does not name the class"
-has_key "HKCR\\TypeLib\\$libid" || fail "the type library is not registered"
+has_key "HKCR\\TypeLib\\$libid" && has_key "${keys[3]}" || fail "the type library is not registered"
 [ "$(value "$uninstall_key" UninstallString)" = "\"$windows_folder\\Uninstall.exe\"" ] ||
     fail "Windows' list of programs has no uninstaller for it"
 
