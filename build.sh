@@ -12,8 +12,9 @@ packages_common=(g++ cmake make libgtest-dev libgmock-dev libpugixml-dev libzip-
                  fp-utils p7zip-full locales-all libreoffice-writer-nogui zip unzip)
 # "wine" is the package of the wine command; wine64 alone lacks it.
 # dpkg-dev unpacks the library sources the Windows build cross-compiles.
+# nsis makes the installer.
 packages_windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb
-                  dpkg-dev libz-mingw-w64-dev)
+                  dpkg-dev libz-mingw-w64-dev nsis)
 
 install_missing() {
   local missing=()
@@ -51,7 +52,9 @@ case "${1:-}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
     # pugixml, libzip and giflib for MinGW-w64, from Debian's sources (cached)
     cmake/windows-deps.sh build-win
-    build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+    # The installer takes the manual the Linux build compiled.
+    build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+          -DLORIVEX_LINUX_BUILD="$here/build"
     echo "== Linux tests"
     (cd build && ctest --output-on-failure -j"$jobs")
     echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
