@@ -51,7 +51,9 @@ case "${1:-}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
     # pugixml, libzip and giflib for MinGW-w64, from Debian's sources (cached)
     cmake/windows-deps.sh build-win
-    build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release
+    # The Linux build's compile is compared with the Windows one (tests/faces/).
+    build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+          -DLORIVEX_LINUX_BUILD="$here/build"
     echo "== Linux tests"
     (cd build && ctest --output-on-failure -j"$jobs")
     echo "== Linux tests under AddressSanitizer and UndefinedBehaviorSanitizer"
