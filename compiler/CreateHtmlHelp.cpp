@@ -61,9 +61,10 @@ std::pair<long, std::string> DocumentLanguage(const word::DocumentPtr& document)
 }
 
 // The stylesheet the document names: a full path as the stylesheet command
-// stores it, or a bare name (the templates' own) or a path of the other
-// platform (StyleSheetName.h), found beside the document or else among the
-// installed templates. Empty when there is none.
+// stores it, or a bare name (the templates' own), found beside the document
+// or else among the installed templates, or a path of the other platform
+// (StyleSheetName.h), found by its name beside the document. Empty when
+// there is none.
 std::string FindStyleSheet(const std::string& named, const word::DocumentPtr& document)
 {
     if (named.empty() || platform::FileExists(named))
@@ -72,8 +73,11 @@ std::string FindStyleSheet(const std::string& named, const word::DocumentPtr& do
     if (named != name && !IsForeignStyleSheetPath(named))
         return {};
     std::vector<std::string> folders = {platform::ExtractFilePath(word::FromWord(document->FullName()))};
+    // A path of the other platform went with its document; only a bare
+    // name may be one of the templates' own.
     try {
-        folders.push_back(platform::JoinPath(GetLorivexDir(), "templates"));
+        if (named == name)
+            folders.push_back(platform::JoinPath(GetLorivexDir(), "templates"));
     } catch (const Exception&) {
         // No installation to look in.
     }
