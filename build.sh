@@ -52,7 +52,8 @@ case "${1:-}" in
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLORIVEX_SANITIZE=ON
     # pugixml, libzip and giflib for MinGW-w64, from Debian's sources (cached)
     cmake/windows-deps.sh build-win
-    # The installer takes the manual the Linux build compiled.
+    # The installer takes the manual the Linux build compiled, and the
+    # Linux build's compile is compared with the Windows one (tests/faces/).
     build build-win -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
           -DLORIVEX_LINUX_BUILD="$here/build"
     echo "== Linux tests"

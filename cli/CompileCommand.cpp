@@ -2,6 +2,7 @@
 // opened in the engine and made the active document, the compile command of
 // the add-in module runs, and the dialogs it shows are answered from the
 // command line's flags as a person would tick the boxes.
+#include <algorithm>
 #include <iostream>
 #include <optional>
 
@@ -10,6 +11,7 @@
 #include "commands/LorivexModule.h"
 #include "compiler/CompilerUi.h"
 #include "compiler/HtmlCompilerOptionsForm.h"
+#include "compiler/KeptWorkFiles.h"
 #include "compiler/TopicProgress.h"
 #include "engine/Engine.h"
 #include "platform/CodePages.h"
@@ -25,7 +27,7 @@ namespace {
 
 struct CompileFlags {
     std::string document;
-    std::optional<std::string> output, compiler;
+    std::optional<std::string> output, compiler, keepWorkFolder;
     std::optional<bool> toc, index, search, headers, overwrite, open;
 };
 
@@ -43,11 +45,17 @@ std::string Parse(const std::vector<std::string>& args, CompileFlags& flags)
                                {"overwrite", &CompileFlags::overwrite}, {"open", &CompileFlags::open}};
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "-o" || arg == "--output" || arg == "--compiler") {
+        struct Valued { const char* name; std::optional<std::string> CompileFlags::*field; };
+        const Valued valued[] = {{"-o", &CompileFlags::output}, {"--output", &CompileFlags::output},
+                                 {"--compiler", &CompileFlags::compiler},
+                                 {"--keep-work-folder", &CompileFlags::keepWorkFolder}};
+        const auto named = std::find_if(std::begin(valued), std::end(valued),
+                                        [&](const Valued& v) { return arg == v.name; });
+        if (named != std::end(valued)) {
             auto v = value(i);
             if (!v)
                 return "option " + arg + " needs a value";
-            (arg == "--compiler" ? flags.compiler : flags.output) = *v;
+            flags.*(named->field) = *v;
             continue;
         }
         bool known = false;
@@ -120,6 +128,16 @@ int RunCompile(const std::vector<std::string>& args)
         std::cerr << "lorivex compile: no such document: " << document << "\n";
         return 2;
     }
+    std::string keptFolder;
+    if (flags.keepWorkFolder) {
+        keptFolder = platform::Utf8ToAnsi(FullPath(*flags.keepWorkFolder));
+        // Files of an earlier run left beside this run's would not tell which is which.
+        if (!platform::ListDirectory(keptFolder).empty()) {
+            std::cerr << "lorivex compile: the folder for the work files is not empty: " << *flags.keepWorkFolder
+                      << "\n";
+            return 2;
+        }
+    }
     std::string outputFile;
     bool keptOpen = false;
     auto options = ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [&](ui::TForm& form) {
@@ -153,8 +171,10 @@ int RunCompile(const std::vector<std::string>& args)
         {
             SetTopicProgressObserver(nullptr);
             SetCompilerLineObserver(nullptr);
+            SetKeptWorkFolder({});
         }
     } unobserve;
+    SetKeptWorkFolder(keptFolder);
 
     TLorivexModule module;
     module.WordApp = engine::CreateApplication();

@@ -37,6 +37,12 @@ const std::vector<Command>& Commands()
          "                           replace an existing output file\n"
          "      --open, --no-open    open the help file when it is compiled\n"
          "\n"
+         "For this run only (not stored):\n"
+         "      --keep-work-folder DIR\n"
+         "                           copy the pages, contents, index and project into\n"
+         "                           DIR as the help compiler is given them (DIR is\n"
+         "                           created; it must not hold anything yet)\n"
+         "\n"
          "The compiler's progress lines are printed as they arrive. The exit status\n"
          "is 0 only when the help file was produced.\n",
          RunCompile},

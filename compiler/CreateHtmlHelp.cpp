@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "compiler/CompilerUi.h"
+#include "compiler/KeptWorkFiles.h"
 #include "compiler/LvxDocumentHelper.h"
+#include "compiler/StyleSheetName.h"
 #include "compiler/TopicProgress.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -60,21 +62,27 @@ std::pair<long, std::string> DocumentLanguage(const word::DocumentPtr& document)
 
 // The stylesheet the document names: a full path as the stylesheet command
 // stores it, or a bare name (the templates' own), found beside the document
-// or else among the installed templates. Empty when there is none.
+// or else among the installed templates, or a path of the other platform
+// (StyleSheetName.h), found by its name beside the document. Empty when
+// there is none.
 std::string FindStyleSheet(const std::string& named, const word::DocumentPtr& document)
 {
     if (named.empty() || platform::FileExists(named))
         return named;
-    if (named != platform::ExtractFileName(named))
+    const std::string name = StyleSheetFileName(named);
+    if (named != name && !IsForeignStyleSheetPath(named))
         return {};
     std::vector<std::string> folders = {platform::ExtractFilePath(word::FromWord(document->FullName()))};
+    // A path of the other platform went with its document; only a bare
+    // name may be one of the templates' own.
     try {
-        folders.push_back(platform::JoinPath(GetLorivexDir(), "templates"));
+        if (named == name)
+            folders.push_back(platform::JoinPath(GetLorivexDir(), "templates"));
     } catch (const Exception&) {
         // No installation to look in.
     }
     for (const auto& folder : folders) {
-        std::string candidate = platform::JoinPath(folder, named);
+        std::string candidate = platform::JoinPath(folder, name);
         if (!folder.empty() && platform::FileExists(candidate))
             return candidate;
     }
@@ -250,6 +258,7 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
     std::string project = CreateHtmlProject(document, chapters, run.options.OutputFile, run.languageText,
                                             run.options.IncludeFullTextSearch, run.options.IncludeTableOfContents,
                                             run.options.IncludeKeywordIndex, extraFiles);
+    KeepWorkFiles(WorkFolder);
     CompileFile(run.options.Compiler, project, run.options.OpenHelpAfterCompilation, run.options.OutputFile);
 }
 

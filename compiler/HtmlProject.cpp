@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "compiler/LvxDocumentHelper.h"
+#include "compiler/StyleSheetName.h"
 #include "compiler/TextFile.h"
 #include "platform/CaseFolding.h"
 #include "platform/FileSystem.h"
@@ -72,7 +73,7 @@ std::string TLvxDocumentHelper::CreateHtmlProject(const word::DocumentPtr& docum
         // warned about it.
         std::string styleSheet = GetDocProperty(document, "lxCustomStyleSheet");
         if (!styleSheet.empty()) {
-            std::string copy = platform::ExtractFileName(styleSheet);
+            std::string copy = StyleSheetFileName(styleSheet);
             if (platform::FileExists(platform::JoinPath(WorkFolder, copy)))
                 lines.push_back(copy);
         }

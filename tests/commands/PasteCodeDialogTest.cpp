@@ -1,6 +1,7 @@
 // The paste-code command: the clipboard's text shown in a language the
 // author picks, pasted as RTF in that language's colours, and the language
 // remembered for the next time.
+#include "Patterns.h"
 #include "commands/CommandFixture.h"
 #include "commands/PasteCodeDialog.h"
 #include "platform/Clipboard.h"
@@ -115,7 +116,7 @@ TEST_F(PasteCode, OkPutsOnlyRtfOnTheClipboardAndPastesTheCodeInPlaceOfTheSelecti
     EXPECT_THAT(text, HasSubstr("after.\rend\r"));
     // In colour, in the exporter's font.
     const std::string html = Html(document);
-    EXPECT_THAT(html, ::testing::ContainsRegex("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*int ?<"));
+    EXPECT_THAT(html, ContainsPattern("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*int ?<"));
     EXPECT_THAT(html, HasSubstr("Courier New"));
     EXPECT_EQ(Remembered(), "C/C++");
 }

@@ -1,6 +1,7 @@
 // The text-popup command: the numbered hidden bookmark, the hyperlink that
 // calls the help control's popup method, and the script block in front of
 // the link that defines the popup's text.
+#include "Patterns.h"
 #include "commands/CommandFixture.h"
 #include "commands/TextPopupDialog.h"
 
@@ -129,7 +130,7 @@ TEST_F(TextPopup, TheSelectedTextBecomesABookmarkedLinkWithItsScriptInFront)
     ASSERT_NE(at, std::string::npos) << html;
     const std::string after = html.substr(at + block.size());
     EXPECT_THAT(after.substr(0, after.find("Details") + 7),
-                ::testing::MatchesRegex("(<a name=\"_lxPopupBookmark1\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
+                MatchesPattern("(<a name=\"_lxPopupBookmark1\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
                                         "lxPopupFont1,9,9,-1,-1\\)\"( target=\"_self\")?[^>]*>Details"))
         << html;
     EXPECT_THAT(html, HasSubstr("See "));

@@ -14,6 +14,7 @@
 #include <regex>
 #include <set>
 
+#include "Patterns.h"
 #include "e2e/EndToEnd.h"
 #include "engine/DocxBuilder.h"
 #include "engine/Engine.h"
@@ -237,7 +238,7 @@ TEST_F(AuthoringCommands, RelatedTopicsBecomeWorkingLinksAndAMenu)
 {
     const std::string& welcome = Page("Welcome");
     const std::string requirements = FileOf("Requirements"), reference = FileOf("Reference");
-    EXPECT_THAT(welcome, ::testing::ContainsRegex("See Also: <a href=\"" + requirements +
+    EXPECT_THAT(welcome, ContainsPattern("See Also: <a href=\"" + requirements +
                                                   "\"[^>]*>Requirements</a>, <a href=\"" + reference +
                                                   "\"[^>]*>Reference</a>"));
     EXPECT_TRUE(files_->count("/" + requirements) && files_->count("/" + reference)) << "the links lead to pages";
@@ -254,7 +255,7 @@ TEST_F(AuthoringCommands, ThePopupScriptAndItsLinkAreInThePage)
     const std::string& welcome = Page("Welcome");
     EXPECT_THAT(welcome, HasSubstr("    lxPopupText1='It\\'s in C:\\\\Temp';   </script></div>"));
     EXPECT_THAT(welcome, HasSubstr("lxPopupFont1='Helvetica,10,,italic';"));
-    EXPECT_THAT(welcome, ::testing::ContainsRegex(
+    EXPECT_THAT(welcome, ContainsPattern(
                              "</script></div>\\s*(<a name=\"_lxPopupBookmark1\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\(lxPopupText1,"
                              "lxPopupFont1,9,9,-1,-1\\)\"[^>]*>Details</a>"));
 }
@@ -267,7 +268,7 @@ TEST_F(AuthoringCommands, ATypedLinkTextBecomesTheSecondPopup)
     EXPECT_THAT(reference, HasSubstr("    lxPopupText2='First' + String.fromCharCode(13) + '' + "
                                      "String.fromCharCode(10) + 'Second';   </script></div>"));
     EXPECT_THAT(reference, HasSubstr("All the commands.<div style=\"display:none;"));
-    EXPECT_THAT(reference, ::testing::ContainsRegex(
+    EXPECT_THAT(reference, ContainsPattern(
                                "</script></div>\\s*(<a name=\"_lxPopupBookmark2\"></a>)?<a href=\"JavaScript:help_popup_ctrl\\.TextPopup\\("
                                "lxPopupText2,lxPopupFont2,9,9,-1,-1\\)\"[^>]*>More</a>"));
     EXPECT_THAT(Page("Welcome"), ::testing::Not(HasSubstr("lxPopupText2")));
@@ -280,7 +281,7 @@ TEST_F(AuthoringCommands, EachTopicShowsItsOwnVariableValues)
     EXPECT_THAT(requirements, HasSubstr("Requirements of Requirements as of "));
     std::time_t now = std::time(nullptr);
     const int year = std::localtime(&now)->tm_year + 1900;
-    EXPECT_THAT(requirements, ::testing::ContainsRegex("as of Built (" + std::to_string(year) + "|" +
+    EXPECT_THAT(requirements, ContainsPattern("as of Built (" + std::to_string(year) + "|" +
                                                        std::to_string(year - 1) + ")\\."));
     EXPECT_THAT(Page("Installation"), HasSubstr("See Manual.chm."));
     for (const char* sample : {"Topic Title", "CompiledFile.chm", "yyyy", "Topic1, Topic2"})
@@ -295,7 +296,7 @@ TEST_F(AuthoringCommands, EveryPageLinksTheStylesheetThatTheHelpFileCarries)
         const std::string& page = Page(title);
         const size_t head = page.find("</head>");
         ASSERT_NE(head, std::string::npos) << title;
-        EXPECT_THAT(page.substr(0, head), ::testing::ContainsRegex("<link[^>]*href=\"help\\.css\""))
+        EXPECT_THAT(page.substr(0, head), ContainsPattern("<link[^>]*href=\"help\\.css\""))
             << title;
     }
 }
@@ -303,8 +304,8 @@ TEST_F(AuthoringCommands, EveryPageLinksTheStylesheetThatTheHelpFileCarries)
 TEST_F(AuthoringCommands, ThePastedCodeIsInColour)
 {
     const std::string& requirements = Page("Requirements");
-    EXPECT_THAT(requirements, ::testing::ContainsRegex("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*int ?<"));
-    EXPECT_THAT(requirements, ::testing::ContainsRegex("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*// Adds two numbers\\."));
+    EXPECT_THAT(requirements, ContainsPattern("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*int ?<"));
+    EXPECT_THAT(requirements, ContainsPattern("color:#?[0-9A-Fa-f]{6}[^>]*>(<[^>]*>)*// Adds two numbers\\."));
     EXPECT_THAT(requirements, HasSubstr("Courier New"));
 }
 

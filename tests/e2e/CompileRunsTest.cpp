@@ -120,6 +120,32 @@ TEST_F(CompileRuns, TwoRunsAtOnceEachInAFolderOfItsOwn)
     EXPECT_TRUE(platform::ListDirectory(Temp.Path()).empty());
 }
 
+TEST_F(CompileRuns, TheWorkFilesAreKeptWhereAskedAndTheWorkFolderStillGoes)
+{
+    std::string document = Write("Kept.docx", Heading(1, xml::Run("Kept")) + Para(xml::Run("kept body")) +
+                                                  Heading(2, xml::Run("Inner")) + Para(xml::Run("inner body")));
+    const std::string kept = platform::JoinPath(Scratch / "kept", "work");
+    auto run = Compile(document, {"-o", Scratch / "Kept.chm", "--keep-work-folder", kept});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(platform::ListDirectory(Temp.Path()).empty()) << "the work folder goes with the run";
+    // The kept files are those the compiler was given.
+    auto compiled = UnpackChm(Scratch / "Kept.chm", Scratch);
+    const std::string toc = platform::ReadFileBytes(platform::JoinPath(kept, "TableOfContents.hhc"));
+    EXPECT_EQ(toc, compiled["/TableOfContents.hhc"]);
+    auto locals = SitemapValues(toc, "Local");
+    ASSERT_EQ(locals.size(), 2u);
+    for (const auto& page : locals)
+        EXPECT_EQ(platform::ReadFileBytes(platform::JoinPath(kept, page)), compiled["/" + page]) << page;
+    for (const char* name : {"HtmlHelpProject.hhp", "index.hhk"})
+        EXPECT_TRUE(platform::FileExists(platform::JoinPath(kept, name))) << name;
+
+    // A folder that holds files already is refused before anything is compiled.
+    auto again = Compile(document, {"-o", Scratch / "Again.chm", "--keep-work-folder", kept});
+    EXPECT_EQ(again.exitCode, 2);
+    EXPECT_NE(again.output.find("the folder for the work files is not empty"), std::string::npos) << again.output;
+    EXPECT_FALSE(platform::FileExists(Scratch / "Again.chm"));
+}
+
 TEST_F(CompileRuns, ATemporaryFolderWithShellCharactersIsQuotedSafely)
 {
     TempFolder odd;
