@@ -2,6 +2,7 @@
 // project files, compiler.
 #include <cstdio>
 
+#include "compiler/ChapterIndex.h"
 #include "compiler/CompilerUi.h"
 #include "compiler/KeptWorkFiles.h"
 #include "compiler/LvxDocumentHelper.h"
@@ -248,10 +249,16 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
         run.heading = "See Also: ";
     run.stylesInUse = StylesInUse(document);
     run.properties = BuiltInProperties(document);
-    for (size_t i = 0; i < chapters.size(); ++i) {
-        ReportTopicProgress(i + 1, chapters.size());
-        ExportTopic(document, *chapters[i], chapters, run);
-    }
+    const TChapterIndex index(chapters);
+    chapterIndex_ = &index;
+    Finally(
+        [&] {
+            for (size_t i = 0; i < chapters.size(); ++i) {
+                ReportTopicProgress(i + 1, chapters.size());
+                ExportTopic(document, *chapters[i], chapters, run);
+            }
+        },
+        [&] { chapterIndex_ = nullptr; });
     CreateHtmlTableOfContents(chapters);
     CreateHtmlIndex(chapters);
     TStringList extraFiles;

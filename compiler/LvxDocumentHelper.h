@@ -112,6 +112,8 @@ private:
                             const std::string& heading, const TChapterList& chapters);
     void UpdateSeeAlsoPopup(const word::FieldPtr& field, const word::RangePtr& searchRange,
                             const std::string& heading, const TChapterList& chapters);
+    // FindChapter, through the run's index when it covers the list.
+    TDocumentChapter* RelatedChapter(const TChapterList& chapters, const std::string& path) const;
     // Every page, the contents, index and project files, then the compiler.
     void ExportAll(const word::DocumentPtr& document, const TChapterList& chapters, struct RunValues& run);
     void ExportTopic(const word::DocumentPtr& document, const TDocumentChapter& chapter, const TChapterList& chapters,
@@ -124,6 +126,8 @@ private:
     // Whether pages go without their headings: links to a bookmark on a
     // removed heading then lead to the page itself.
     bool removeHeaders_ = false;
+    // The topics by path while ExportAll writes the pages.
+    const class TChapterIndex* chapterIndex_ = nullptr;
     // chmcmd and most compilers tell failure by their exit status; hhc.exe
     // returns 1 on success and 0 on failure, so for it only the compiled
     // file tells.

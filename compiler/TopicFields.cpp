@@ -2,6 +2,7 @@
 // placeholders become a line of links or a link to the viewer's menu.
 #include <cstdio>
 
+#include "compiler/ChapterIndex.h"
 #include "compiler/LvxDocumentHelper.h"
 #include "compiler/TextFile.h"
 #include "platform/FileSystem.h"
@@ -92,6 +93,11 @@ void TLvxDocumentHelper::UpdateFields(const word::RangePtr& fieldsRange, const w
     });
 }
 
+TDocumentChapter* TLvxDocumentHelper::RelatedChapter(const TChapterList& chapters, const std::string& path) const
+{
+    return chapterIndex_ && chapterIndex_->Indexes(chapters) ? chapterIndex_->Find(path) : FindChapter(chapters, path);
+}
+
 void TLvxDocumentHelper::UpdateSeeAlsoLinks(const word::FieldPtr& field, const word::RangePtr& searchRange,
                                             const std::string& heading, const TChapterList& chapters)
 {
@@ -105,7 +111,7 @@ void TLvxDocumentHelper::UpdateSeeAlsoLinks(const word::FieldPtr& field, const w
         result->SetText(u"");
         bool written = false;
         for (const auto& line : paths) {
-            TDocumentChapter* chapter = FindChapter(chapters, line.Text);
+            TDocumentChapter* chapter = RelatedChapter(chapters, line.Text);
             if (!chapter)
                 continue;
             if (written)
@@ -140,7 +146,7 @@ void TLvxDocumentHelper::UpdateSeeAlsoPopup(const word::FieldPtr& field, const w
         }
         std::vector<std::string> items;
         for (const auto& line : paths)
-            if (TDocumentChapter* chapter = FindChapter(chapters, line.Text))
+            if (TDocumentChapter* chapter = RelatedChapter(chapters, line.Text))
                 items.push_back(MenuItem(int(items.size()) + 1, *chapter));
         std::string script = platform::JoinPath(WorkFolder, RelatedTopicsScriptName);
         SaveLines(script, PopupScript(items));

@@ -63,7 +63,7 @@ Fragment DocumentModel::Extract(const Story& story, long start, long end) const
     start = std::clamp(start, 0L, story.Length());
     end = std::clamp(end, start, story.Length());
     fragment.Text = story.Text.substr(size_t(start), size_t(end - start));
-    fragment.Attrs.assign(story.Attrs.begin() + start, story.Attrs.begin() + end);
+    fragment.Attrs = story.Attrs.Slice(size_t(start), size_t(end));
     fragment.Records.emplace_back();
     for (auto& attr : fragment.Attrs) {
         if (attr.Ext) {
@@ -188,7 +188,7 @@ void DocumentModel::Insert(Story& story, long position, const Fragment& fragment
             Parts.emplace(NumberingPart, numbering->second);
     }
     story.Text.insert(size_t(position), fragment.Text);
-    story.Attrs.insert(story.Attrs.begin() + position, attrs.begin(), attrs.end());
+    story.Attrs.Insert(size_t(position), attrs);
     story.Spans.Inserted(position, count);
     ++story.Version;
 
@@ -227,7 +227,7 @@ void DocumentModel::Delete(Story& story, long start, long end)
     std::erase_if(story.Hyperlinks, [&](const auto& h) { return gone(h.Where); });
     std::erase_if(story.Markers, [&](const auto& m) { return gone(m.Where); });
     story.Text.erase(size_t(start), size_t(end - start));
-    story.Attrs.erase(story.Attrs.begin() + start, story.Attrs.begin() + end);
+    story.Attrs.Erase(size_t(start), size_t(end));
     story.Spans.Deleted(start, end);
     ++story.Version;
 }
@@ -255,10 +255,11 @@ Span DocumentModel::Replace(Story& story, long start, long end, const Fragment& 
         body.Text.pop_back();
         body.Attrs.pop_back();
         Insert(story, start, body);
-        auto& mark = story.Attrs.back();
+        CharAttr mark = story.Attrs.back();
         const DocumentModel& source = fragment.Source ? *fragment.Source : *this;
         mark.Format = &source == this ? last.Format : MapCharFormat(source, last.Format);
         mark.Para = &source == this ? last.Para : MapParaFormat(source, last.Para);
+        story.Attrs.Set(story.Attrs.size() - 1, mark);
         return {start, story.Length()};
     }
     if (takesFinalMark)

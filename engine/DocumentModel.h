@@ -43,7 +43,9 @@ public:
     StyleSheet Styles;
     std::vector<SectionRecord> Sections; // the last is the body's own
     PropertySet Properties;
-    std::map<std::string, std::string> Parts; // every package part as read
+    // Every package part as read, except the main part while BaselinePackage
+    // holds it (a save takes it from there).
+    std::map<std::string, std::string> Parts;
     std::string SourcePath;
     bool ShowHiddenBookmarks = false;
     std::u16string DefaultTargetFrame;

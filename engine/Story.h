@@ -1,6 +1,6 @@
 #pragma once
 // A story: the main text, or one header or footer. Word's characters with a
-// parallel array of what each one carries, and everything anchored to
+// parallel array of what each one carries (CharAttrs), and everything anchored to
 // positions in it (bookmarks, hyperlinks, kept XML), all live.
 #include <cstdint>
 #include <string>
@@ -9,15 +9,10 @@
 #include <vector>
 
 #include "engine/AnchorOrder.h"
+#include "engine/CharAttrs.h"
 #include "engine/Span.h"
 
 namespace lorivex::engine {
-
-struct CharAttr {
-    uint32_t Format = 0; // CharFormat index
-    uint32_t Para = 0;   // ParagraphFormat index, on paragraph and cell marks
-    uint32_t Ext = 0;    // ExtRecord index, 0 for none
-};
 
 struct BookmarkRecord {
     std::u16string Name;
@@ -55,7 +50,7 @@ struct Story {
     std::string RootAttributes;
     std::string BeforeContent, AfterContent;
     std::u16string Text;
-    std::vector<CharAttr> Attrs;
+    CharAttrs Attrs;
     SpanRegistry Spans;
     std::vector<BookmarkRecord> Bookmarks;
     std::vector<HyperlinkRecord> Hyperlinks;

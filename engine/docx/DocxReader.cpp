@@ -135,6 +135,9 @@ private:
 
     // Parts the engine does not model (numbering, footnotes, settings,
     // themes ...) are kept as bytes for the writer, within the size limit.
+    // The main part is not: it is most of the package, the writer makes it
+    // again from the model, and its bytes are wanted only when a save finds
+    // the body unchanged; that save takes them from the package as read.
     void KeepOtherParts()
     {
         uint64_t total = 0;
@@ -144,7 +147,8 @@ private:
             total += package_.DeclaredSize(name);
             if (total > MaxPartSize)
                 Fail(package_.FileName(), "the package unpacks to more than 1 GiB");
-            document_->Parts[name] = package_.Read(name);
+            if (name != document_->Main().PartName)
+                document_->Parts[name] = package_.Read(name);
         }
     }
 

@@ -11,6 +11,7 @@
 #include "engine/docx/StoryWriter.h"
 #include "engine/docx/StylesWriter.h"
 #include "engine/docx/XmlOut.h"
+#include "engine/docx/ZipPackage.h"
 #include "platform/DurableFile.h"
 
 namespace lorivex::engine::docx {
@@ -182,11 +183,24 @@ std::vector<std::pair<std::string, const std::string*>> InPackageOrder(const Par
     return order;
 }
 
+// The reader leaves the main part's bytes in the package as read (see
+// ReadDocx): a save that finds the body unchanged copies them from there.
+void TakeMainPartFromPackage(DocumentModel& model)
+{
+    const std::string& part = model.Main().PartName;
+    if (part.empty() || model.Parts.count(part))
+        return;
+    ZipPackage package(model.BaselinePackage, model.SourcePath);
+    if (package.Has(part))
+        model.Parts[part] = package.Read(part);
+}
+
 } // namespace
 
 void WriteDocx(DocumentModel& model, const std::string& fileName, const WriteOptions& options)
 {
     if (model.BaselinePackage) {
+        TakeMainPartFromPackage(model);
         // The document as read, read again from the same bytes.
         model.Baseline = Fingerprint(*ReadDocx(model.BaselinePackage, model.SourcePath));
         model.BaselinePackage.reset();

@@ -359,8 +359,10 @@ void StoryReader::Row(const pugi::xml_node& tr, const CellRecord& table, int dep
         record.TcPr = Raw(tc.child("w:tcPr"));
         // The cell's last paragraph mark is its end-of-cell mark in Word.
         story_.Text.back() = Mark::Cell;
-        story_.Attrs.back().Ext = document_.AddRecord(record);
-        lastPara = story_.Attrs.back().Para;
+        CharAttr mark = story_.Attrs.back();
+        mark.Ext = document_.AddRecord(record);
+        story_.Attrs.Set(story_.Attrs.size() - 1, mark);
+        lastPara = mark.Para;
     };
     for (auto child : tr.children()) {
         if (Is(child, "w:tc"))

@@ -22,9 +22,12 @@ FieldSpan LocateField(const StoryRef& story, long begin)
 
 FieldRecord& FieldRecordOf(const StoryRef& story, long begin)
 {
-    auto& attr = story.Get().Attrs.at(size_t(begin));
-    if (!attr.Ext)
+    auto& attrs = story.Get().Attrs;
+    CharAttr attr = attrs.at(size_t(begin));
+    if (!attr.Ext) {
         attr.Ext = story.Model->AddRecord(FieldRecord{});
+        attrs.Set(size_t(begin), attr);
+    }
     auto* record = std::get_if<FieldRecord>(&story.Model->Record(attr.Ext));
     if (!record)
         Raise("The field's data is damaged.");

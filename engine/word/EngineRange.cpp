@@ -124,13 +124,14 @@ void Reformat(const StoryRef& storyRef, long start, long end, const std::functio
     auto& formats = storyRef.Model->CharFormats;
     std::vector<uint32_t> changed(formats.Size(), UINT32_MAX);
     for (long i = std::max(0L, start); i < std::min(end, story.Length()); ++i) {
-        uint32_t& format = story.Attrs[size_t(i)].Format;
-        if (changed[format] == UINT32_MAX) {
-            CharFormat copy = formats[format];
+        CharAttr attr = story.Attrs[size_t(i)];
+        if (changed[attr.Format] == UINT32_MAX) {
+            CharFormat copy = formats[attr.Format];
             change(copy);
-            changed[format] = formats.Intern(copy);
+            changed[attr.Format] = formats.Intern(copy);
         }
-        format = changed[format];
+        attr.Format = changed[attr.Format];
+        story.Attrs.Set(size_t(i), attr);
     }
     ++story.Version;
 }
@@ -274,7 +275,9 @@ void EngineRange::SetStyle(word::BuiltinStyle style)
         ParagraphFormat format = story_.Model->ParaFormats[story.Attrs[size_t(i)].Para];
         format.Style.clear();
         format.OutlineLvl.reset();
-        story.Attrs[size_t(i)].Para = story_.Model->ParaFormats.Intern(format);
+        CharAttr mark = story.Attrs[size_t(i)];
+        mark.Para = story_.Model->ParaFormats.Intern(format);
+        story.Attrs.Set(size_t(i), mark);
         if (i >= span_->End - 1)
             break;
     }

@@ -1,5 +1,7 @@
 #include "compiler/CompilerFixture.h"
 
+#include "compiler/ChapterIndex.h"
+
 #include "platform/FileSystem.h"
 
 namespace lorivex::test {
@@ -75,6 +77,24 @@ TEST_F(Mapping, LookupsByPathAndBookmark)
     EXPECT_EQ(Run.GetChapterByBookmark(chapters, "missing"), nullptr);
     // The hidden bookmark stays hidden for everyone else.
     EXPECT_FALSE(chapters[1]->Range->Bookmarks()->ShowHidden());
+}
+
+TEST_F(Mapping, TheIndexFindsWhatFindChapterFinds)
+{
+    // Two topics whose paths differ only in case: both lookups give the
+    // first, whatever the case asked for.
+    auto chapters = Map(Document(H(1, T("Setup")) + P(T("a")) + H(2, T("Disk Space")) + P(T("b"))
+                                 + H(1, T("SETUP")) + P(T("c")) + H(2, T("disk space")) + P(T("d"))));
+    ASSERT_EQ(Paths(chapters), (V{"Setup", "Setup\\Disk Space", "SETUP", "SETUP\\disk space"}));
+    const TChapterIndex index(chapters);
+    EXPECT_TRUE(index.Indexes(chapters));
+    EXPECT_FALSE(index.Indexes(TChapterList{}));
+    for (const std::string path : {"setup", "Setup\\DISK SPACE", "setup\\disk space", "Disk Space", "", "Setup\\"}) {
+        EXPECT_EQ(index.Find(path), FindChapter(chapters, path)) << path;
+    }
+    EXPECT_EQ(index.Find("sEtUp"), chapters[0].get());
+    EXPECT_EQ(index.Find("SETUP\\Disk space"), chapters[1].get());
+    EXPECT_EQ(index.Find("Disk Space"), nullptr);
 }
 
 TEST_F(Mapping, CurrentChapterFromTheSelection)
