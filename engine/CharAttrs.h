@@ -33,6 +33,8 @@ public:
     void Set(size_t i, const CharAttr& attr) { ids_.at(i) = Id(attr); }
 
     void push_back(const CharAttr& attr) { ids_.push_back(Id(attr)); }
+    // count characters of one attribute, as a run's text carries it.
+    void append(size_t count, const CharAttr& attr) { ids_.insert(ids_.end(), count, Id(attr)); }
     void pop_back() { ids_.pop_back(); }
     void reserve(size_t count) { ids_.reserve(count); }
     void resize(size_t count) { ids_.resize(count, 0); } // new characters carry nothing

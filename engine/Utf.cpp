@@ -32,9 +32,20 @@ std::u16string Utf8ToUtf16(std::string_view text)
 {
     std::u16string out;
     out.reserve(text.size());
+    AppendUtf8AsUtf16(out, text);
+    return out;
+}
+
+void AppendUtf8AsUtf16(std::u16string& out, std::string_view text)
+{
     size_t i = 0;
     while (i < text.size()) {
         auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out += char16_t(lead);
+            ++i;
+            continue;
+        }
         int length = SequenceLength(lead);
         if (length == 0 || i + length > text.size()) {
             out += Replacement;
@@ -57,7 +68,6 @@ std::u16string Utf8ToUtf16(std::string_view text)
         AppendCodePoint(out, cp);
         i += length;
     }
-    return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text)

@@ -224,8 +224,12 @@ void StoryReader::Run(const pugi::xml_node& r)
 void StoryReader::RunChild(const pugi::xml_node& child, uint32_t format)
 {
     if (Is(child, "w:t") || Is(child, "w:instrText")) {
-        for (char16_t c : Text(child))
-            Append(c == u'\n' || c == u'\r' ? u' ' : c, format);
+        const size_t start = story_.Text.size();
+        AppendUtf8AsUtf16(story_.Text, child.text().get());
+        for (size_t i = start; i < story_.Text.size(); ++i)
+            if (story_.Text[i] == u'\n' || story_.Text[i] == u'\r')
+                story_.Text[i] = u' ';
+        story_.Attrs.append(story_.Text.size() - start, {format, 0, 0});
     } else if (Is(child, "w:tab") || Is(child, "w:ptab")) {
         Append(Mark::Tab, format);
     } else if (Is(child, "w:br")) {
