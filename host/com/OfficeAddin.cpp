@@ -14,9 +14,14 @@ namespace {
 
 using word::com::ComPtr;
 
-// The dispatch id of Word's ribbon callback, outside the type library's.
+// The dispatch ids of the callbacks the ribbon markup names, outside the
+// type library's.
 constexpr DISPID DispidRibbonLoaded = 0x4C520001;
-constexpr wchar_t RibbonLoadedName[] = L"RibbonLoaded_Callback";
+constexpr DISPID DispidGetImages = 0x4C520002;
+constexpr struct {
+    const wchar_t* Name;
+    DISPID Id;
+} Callbacks[] = {{L"RibbonLoaded_Callback", DispidRibbonLoaded}, {L"GetImages_Callback", DispidGetImages}};
 
 // The ribbon object Word hands to the callback, kept by the host layer.
 class TRibbonObject : public word::Dispatch {
@@ -95,24 +100,31 @@ HRESULT STDMETHODCALLTYPE TOfficeAddin::GetIDsOfNames(REFIID, LPOLESTR* names, U
 {
     if (!names || !ids || count == 0)
         return E_INVALIDARG;
-    if (count == 1 && _wcsicmp(names[0], RibbonLoadedName) == 0) {
-        ids[0] = DispidRibbonLoaded;
-        return S_OK;
-    }
+    for (const auto& callback : Callbacks)
+        if (count == 1 && _wcsicmp(names[0], callback.Name) == 0) {
+            ids[0] = callback.Id;
+            return S_OK;
+        }
     if (!typeInfo_)
         return DISP_E_UNKNOWNNAME;
     return typeInfo_->GetIDsOfNames(names, count, ids);
 }
 
-HRESULT STDMETHODCALLTYPE TOfficeAddin::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT*,
-                                               EXCEPINFO*, UINT* argumentError)
+HRESULT STDMETHODCALLTYPE TOfficeAddin::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                               VARIANT* result, EXCEPINFO*, UINT* argumentError)
 {
-    if (id != DispidRibbonLoaded)
-        return DISP_E_MEMBERNOTFOUND;
-    if (!(flags & DISPATCH_METHOD))
+    if ((id != DispidRibbonLoaded && id != DispidGetImages) || !(flags & DISPATCH_METHOD))
         return DISP_E_MEMBERNOTFOUND;
     if (!params || params->cArgs != 1)
         return DISP_E_BADPARAMCOUNT;
+    if (id == DispidGetImages) {
+        // Word asks for the picture an element of the markup names; the
+        // module's markup names none, so whatever is asked for has no
+        // picture, and Word shows the element without one.
+        if (result)
+            VariantInit(result);
+        return S_OK;
+    }
     const VARIANT& argument = params->rgvarg[0];
     IDispatch* ribbon = argument.vt == VT_DISPATCH                ? argument.pdispVal
                         : argument.vt == (VT_DISPATCH | VT_BYREF) ? *argument.ppdispVal

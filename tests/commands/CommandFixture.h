@@ -2,7 +2,7 @@
 // The authoring commands in the process: the add-in module connected to the
 // document engine, documents built from .docx XML, dialogs answered as a
 // person would answer them, and scratch folders of their own for the
-// temporary files and the settings.
+// temporary files and the settings (the registry's on Windows).
 #include <gmock/gmock.h>
 
 #include <functional>
@@ -21,7 +21,7 @@ namespace lorivex::test {
 class CommandTest : public CompilerTest {
 protected:
     CommandTest()
-        : temp_("TMPDIR", Temp.Path().c_str()), config_("XDG_CONFIG_HOME", Config.Path().c_str())
+        : temp_(TempFolderVariable, Temp.Path().c_str())
     {
         Module.WordApp = App;
         ui::DialogLog::Clear();
@@ -83,11 +83,12 @@ protected:
         return false;
     }
 
-    TempFolder Temp, Config, InstallDir;
+    TempFolder Temp, InstallDir;
     TLorivexModule Module;
 
 private:
-    ScopedEnv temp_, config_;
+    ScopedSettings settings_; // before temp_: its folder is not one of the run's temporary files
+    ScopedEnv temp_;
 };
 
 } // namespace lorivex::test

@@ -1,8 +1,8 @@
 // What the module does around its commands: the preconditions and their
 // messages, the hidden-text view option kept across the commands that
 // change the document, the index-entry shortcut and the product's own help.
-#include <sys/stat.h>
-#include <unistd.h>
+#include <chrono>
+#include <thread>
 
 #include "commands/CommandFixture.h"
 #include "commands/PasteCodeDialog.h"
@@ -192,6 +192,9 @@ TEST_F(ModuleHandlers, HelpWithTheHelpFileMissingNamesTheExpectedPath)
     EXPECT_EQ(HelpFile, expected) << "the path is kept even when the file is missing";
 }
 
+// The POSIX opener is a command of our choosing; Windows opens the file
+// through its association, with no way to watch what was opened.
+#ifndef _WIN32
 TEST_F(ModuleHandlers, HelpOpensTheInstalledHelpFile)
 {
     Install();
@@ -204,9 +207,10 @@ TEST_F(ModuleHandlers, HelpOpensTheInstalledHelpFile)
     ScopedEnv open("LORIVEX_OPEN_COMMAND", opener.c_str());
     Module.ShowApplicationHelpClick(Module);
     for (int i = 0; i < 500 && !platform::FileExists(seen); ++i)
-        usleep(10000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(platform::ReadFileBytes(seen), InstallDir / "Lorivex2008.chm");
 }
+#endif
 
 } // namespace
 } // namespace lorivex::test

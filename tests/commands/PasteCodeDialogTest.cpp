@@ -161,7 +161,9 @@ TEST_F(PasteCode, TextOfferedOnlyAsUnicodeCounts)
     const std::u16string unicode = u"x = \u03c0 * r\u00b2\r\n";
     std::string bytes(reinterpret_cast<const char*>(unicode.data()), unicode.size() * 2);
     platform::SetClipboardBlocks({{platform::ClipboardUnicodeTextFormat, bytes}});
+#ifndef _WIN32 // Windows makes the ANSI text from the Unicode text itself
     ASSERT_FALSE(platform::ClipboardHasFormat(platform::ClipboardTextFormat));
+#endif
     auto seen = Run("", true);
     ASSERT_TRUE(seen.Shown);
     EXPECT_EQ(seen.Text, u"x = \u03c0 * r\u00b2\n") << "every character as offered";

@@ -4,15 +4,15 @@
 // help file read back; and what each command does with input it cannot use.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
+#include <thread>
 
 #include "Patterns.h"
 #include "e2e/EndToEnd.h"
@@ -360,6 +360,7 @@ TEST(AuthoringUndo, UnlinkingAndChoosingNothingLeaveNoTraceInThePages)
     EXPECT_THAT(files["/" + locals[3]], HasSubstr("All the commands.Reference</p>"));
 }
 
+#ifndef _WIN32 // LibreOffice runs on the Linux side only
 // A document another word processor wrote, with its own styles, settings
 // and numbering of parts: LibreOffice turns a page of HTML into a .docx,
 // every command works on it, and the help file shows what they did.
@@ -411,6 +412,7 @@ TEST(AuthoringOtherWriter, ADocumentLibreOfficeWroteTakesEveryCommand)
         EXPECT_THAT(page, HasSubstr("help.css")) << title;
     EXPECT_THAT(SitemapValues(files["/index.hhk"], "Name"), ::testing::Contains("setup program"));
 }
+#endif
 
 // ---------------------------------------------------------------- bad input
 
@@ -490,7 +492,7 @@ TEST_F(AuthoringInput, AFileThatIsNotADocumentIsNamedAndLeftAlone)
 TEST_F(AuthoringInput, AReadOnlyDocumentIsRefusedByItsPermissions)
 {
     WriteTextFile(scratch_ / "help.css", "p {}\n");
-    ASSERT_EQ(chmod(Doc().c_str(), 0444), 0);
+    ASSERT_TRUE(platform::SetReadOnly(Doc()));
     const std::string before = Bytes();
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"keyword", Doc(), "--at", "setup program"},
@@ -503,7 +505,7 @@ TEST_F(AuthoringInput, AReadOnlyDocumentIsRefusedByItsPermissions)
         EXPECT_THAT(run.output, HasSubstr(Doc() + " is read-only; nothing was changed")) << args[0];
     }
     EXPECT_EQ(Bytes(), before);
-    chmod(Doc().c_str(), 0644);
+    platform::ClearReadOnly(Doc());
 }
 
 TEST_F(AuthoringInput, EachCommandExplainsItsOptions)
@@ -530,6 +532,7 @@ TEST_F(AuthoringInput, EachCommandExplainsItsOptions)
     }
 }
 
+#ifndef _WIN32 // the POSIX opener is ours to watch; Windows goes by the association
 // The help file is looked for in the installation folder that the add-in's
 // registration names.
 TEST_F(AuthoringInput, HelpOpensTheManualBuiltBesideTheProgram)
@@ -548,10 +551,15 @@ TEST_F(AuthoringInput, HelpOpensTheManualBuiltBesideTheProgram)
     EXPECT_THAT(help.output, HasSubstr("Opened " + manual));
     // The opener runs on its own, detached from the program.
     for (int i = 0; i < 100 && !platform::FileExists(opened); ++i)
-        usleep(50000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(platform::ReadFileBytes(opened), manual);
 }
+#endif
 
+// The child reads the registration the test wrote: on POSIX the registry is
+// files the child finds through the environment; the registry of Windows
+// the test keeps to itself (ModuleHandlers checks the same path in process).
+#ifndef _WIN32
 TEST_F(AuthoringInput, HelpWithoutTheHelpFileNamesWhereItShouldBe)
 {
     ScopedSettings settings;
@@ -564,6 +572,7 @@ TEST_F(AuthoringInput, HelpWithoutTheHelpFileNamesWhereItShouldBe)
                 HasSubstr("The Lorivex help file could not be located. (" + (scratch_ / "Lorivex2008.chm") + ")"));
     EXPECT_THAT(help.output, HasSubstr("TLorivexModule.ShowApplicationHelpClick"));
 }
+#endif
 
 TEST_F(AuthoringInput, AboutPrintsTheProgramInformation)
 {

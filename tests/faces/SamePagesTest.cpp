@@ -15,102 +15,17 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
-#include "commands/LorivexModule.h"
-#include "compiler/CompilerUi.h"
-#include "compiler/HtmlCompilerOptionsForm.h"
-#include "compiler/KeptWorkFiles.h"
 #include "engine/Engine.h"
-#include "faces/WorkFiles.h"
+#include "faces/SampleCompile.h"
 #include "platform/FileSystem.h"
-#include "platform/Versions.h"
-#include "services/LorivexUtils.h"
 #include "services/word/Word.h"
 #include "tests/wordstandin/WordStandIn.h"
-#include "ui/headless/Answerers.h"
 #include "word/com/WordCom.h"
 
 namespace lorivex::test {
 namespace {
 
 using ::testing::IsEmpty;
-
-std::string BesideThisProgram(const std::string& name)
-{
-    return platform::JoinPath(platform::ExtractFilePath(platform::ProgramPath()), name);
-}
-
-struct Compiled {
-    WorkFiles files;           // as kept, before normalising
-    std::string workFolder;    // where the run worked
-    std::string outputFile;
-    std::vector<std::string> lines; // the compiler window's lines
-    std::string error;         // what the compile command raised
-};
-
-// The options dialog answered as the end-to-end runs answer it.
-ui::ScopedAnswer AnswerOptions(const std::string& output)
-{
-    return ui::ScopedAnswer::Form("THtmlCompilerOptionsForm", [output](ui::TForm& form) {
-        auto& dialog = dynamic_cast<THtmlCompilerOptionsForm&>(form);
-        dialog.CompilerFileNameEdit->SetText(BesideThisProgram("FakeHelpCompiler.exe"));
-        dialog.OutputFileEdit->SetText(output);
-        for (ui::TCheckBox* on : {dialog.IncludeTocCB, dialog.IncludeKeywordsCB, dialog.IncludeFullTextSearchCB,
-                                  dialog.OverWriteCb})
-            on->SetChecked(true);
-        dialog.IncludeHeadersCB->SetChecked(false);
-        dialog.OpenHelpCB->SetChecked(false);
-        dialog.OkButton->Click();
-    });
-}
-
-// The compile command of the add-in module on the sample document, with
-// Word's part played by the given application; the run's work files kept in
-// a folder of the scratch folder named after the face.
-Compiled CompileSample(const word::ApplicationPtr& application, const TempFolder& scratch, const std::string& face)
-{
-    Compiled compiled;
-    const std::string temp = scratch / (face + "-temp");
-    platform::ForceDirectories(temp);
-    ScopedEnv tempFolder(TempFolderVariable, temp.c_str());
-    compiled.workFolder = GetTempDir() + "lx0";
-    // As a person picks a folder in the save dialog, the folder exists.
-    platform::ForceDirectories(scratch / face);
-    compiled.outputFile = platform::JoinPath(scratch / face, "Sample.chm");
-    const std::string kept = scratch / (face + "-work");
-    auto options = AnswerOptions(compiled.outputFile);
-    auto warnings = ui::ScopedAnswer::MessageBoxes([&](const ui::MessageBoxRequest& request) {
-        compiled.lines.push_back("message box: " + request.Text);
-        return ui::mrOk;
-    });
-    SetCompilerLineObserver([&](const std::string& line) { compiled.lines.push_back(line); });
-    SetKeptWorkFolder(kept);
-    try {
-        TLorivexModule module;
-        module.WordApp = application;
-        const std::string sample = BesideThisProgram(platform::JoinPath("examples", "Sample.docx"));
-        module.WordApp->Documents()->Open(std::u16string(sample.begin(), sample.end()));
-        module.CompileHtmlHelpClick(module);
-    } catch (const std::exception& e) {
-        compiled.error = e.what();
-    }
-    SetKeptWorkFolder({});
-    SetCompilerLineObserver(nullptr);
-    compiled.files = ReadWorkFiles(kept);
-    return compiled;
-}
-
-WorkFiles Normal(const Compiled& run)
-{
-    return Normalise(run.files, {{run.workFolder, "<work>"}, {run.outputFile, "<output>"}});
-}
-
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
 
 class SamePages : public ::testing::Test {
 protected:

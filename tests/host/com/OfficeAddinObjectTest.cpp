@@ -185,6 +185,24 @@ TEST_F(OfficeAddinObject, WordsRibbonCallbackReachesTheModule)
     DISPPARAMS params{&argument, nullptr, 1, 0};
     EXPECT_EQ(Addin->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), S_OK);
     EXPECT_EQ(Counts.ribbonLoaded, 1);
+
+    // The markup's loadImage callback: the markup names no picture, so any
+    // name asked for gets none, and no error for Word to show.
+    wchar_t images[] = L"GetImages_Callback";
+    LPOLESTR imagesNames[] = {images};
+    DISPID imagesId = 0;
+    ASSERT_EQ(Addin->GetIDsOfNames(IID_NULL, imagesNames, 1, 0, &imagesId), S_OK);
+    EXPECT_NE(imagesId, id);
+    VARIANT imageName;
+    imageName.vt = VT_BSTR;
+    imageName.bstrVal = SysAllocString(L"Compile");
+    DISPPARAMS imageParams{&imageName, nullptr, 1, 0};
+    VARIANT picture;
+    picture.vt = VT_I4;
+    EXPECT_EQ(Addin->Invoke(imagesId, IID_NULL, 0, DISPATCH_METHOD, &imageParams, &picture, nullptr, nullptr), S_OK);
+    EXPECT_EQ(picture.vt, VT_EMPTY);
+    VariantClear(&imageName);
+    EXPECT_EQ(Counts.ribbonLoaded, 1) << "only RibbonLoaded_Callback reaches the module";
     EXPECT_EQ(Addin->OnDisconnection(0, &Custom), S_OK);
 }
 
