@@ -7,6 +7,7 @@
 //     the engine (faces/SampleCompile.h).
 //   About: the about box on screen, kept as a picture under artifacts/.
 //   A handler that fails: the application's error dialog on screen.
+//   Ctrl+Shift+Alt+K: the selection marked as an index entry.
 #include <gmock/gmock.h>
 
 #include "commands/LorivexModule.h"
@@ -14,6 +15,7 @@
 #include "faces/SampleCompile.h"
 #include "host/com/HostFactory.h"
 #include "host/com/OfficeInterfaces.h"
+#include "host/com/Win32KeyboardHook.h"
 #include "host/com/ServerFixture.h"
 #include "platform/FileSystem.h"
 #include "services/AboutForm.h"
@@ -96,6 +98,40 @@ TEST(ToolbarClicks, CompileHelpFileCompilesTheActiveDocumentAsTheModuleDoesOnThe
     EXPECT_THAT(Differences(Normal(direct), Normal(clicked)), IsEmpty());
     EXPECT_TRUE(platform::FileExists(clicked.outputFile)) << Joined(clicked.lines);
     EXPECT_EQ(word.App->Documents()->Count(), 1) << "the topics' scratch documents are closed again";
+}
+
+TEST(ToolbarClicks, CtrlShiftAltKOnWordsThreadMarksTheSelectionAsAnIndexEntry)
+{
+    ScopedSettings settings;
+    ConnectedWord word;
+    const std::string sample = SampleDocumentPath();
+    auto document = word.App->Documents()->Open(std::u16string(sample.begin(), sample.end()));
+    auto found = document->Content()->Duplicate();
+    ASSERT_TRUE(found->Find()->Execute(u"sample", true));
+    auto selection = document->ActiveWindow()->Selection();
+    selection->SetStart(found->Start());
+    selection->SetEnd(found->End());
+    auto entries = [&] {
+        int count = 0;
+        for (long i = 1; i <= document->Fields()->Count(); ++i)
+            count += document->Fields()->Item(i)->Code()->Text() == u" XE \"sample\" ";
+        return count;
+    };
+    ASSERT_EQ(entries(), 0);
+
+    // The key going down on Word's thread, as the hook installed at the
+    // connection sees it.
+    BYTE saved[256] = {}, held[256] = {};
+    GetKeyboardState(saved);
+    for (int key : {VK_CONTROL, VK_RCONTROL, VK_SHIFT, VK_LSHIFT, VK_MENU, VK_RMENU})
+        held[key] = 0x80;
+    SetKeyboardState(held);
+    const LRESULT swallowed = lorivex::hostcom::TWin32KeyboardHook::HookProcedure(HC_ACTION, 'K', 1);
+    const LRESULT other = lorivex::hostcom::TWin32KeyboardHook::HookProcedure(HC_ACTION, 'J', 1);
+    SetKeyboardState(saved);
+    EXPECT_EQ(swallowed, 1) << "Word does not see the shortcut";
+    EXPECT_EQ(other, 0) << "other keys go on to Word";
+    EXPECT_EQ(entries(), 1);
 }
 
 // The same connection with the forms on real windows.
