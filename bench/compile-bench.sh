@@ -9,6 +9,12 @@
 # resident memory with lorivex's share of them. pandoc needs minutes and
 # gigabytes for a few thousand topics: it runs only up to PANDOC_MAX_TOPICS
 # (default 5000). GNU time (/usr/bin/time) measures the memory.
+#
+# BENCH_TMP names the folder the runs' temporary files go to (default: the
+# system's). On an ext4 file system without a journal, a new file skips over
+# the inodes freed in the last minutes, so a compile soon after another one
+# (which deleted its work folder) pays for the earlier run's pages too; a
+# tmpfs folder such as /dev/shm shows the program's own cost.
 set -euo pipefail
 build=$(cd "${1:?usage: compile-bench.sh BUILD_DIR [TOPICS...]}" && pwd)
 shift
@@ -20,7 +26,7 @@ if ! "$gnutime" -f %M true >/dev/null 2>&1; then
   echo "GNU time is needed at $gnutime (Debian: apt-get install time)" >&2
   exit 2
 fi
-work=$(mktemp -d)
+work=$(mktemp -d "${BENCH_TMP:-${TMPDIR:-/tmp}}/lorivex-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config TMPDIR=$work/tmp
 mkdir -p "$TMPDIR"
