@@ -39,11 +39,6 @@ int RunAbout(const std::vector<std::string>& args);
 int RunHelp(const std::vector<std::string>& args);
 
 
-// Registers the add-in's install location in the user's registry when it is
-// missing or stale, as an installer would, so that the templates, symbols
-// and version beside this program are found.
-void EnsureInstallRegistration();
-
 std::string VersionText(); // the version stamped into this program
 
 } // namespace lorivex::cli

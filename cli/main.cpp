@@ -4,10 +4,13 @@
 
 #include "cli/Command.h"
 #include "platform/CodePages.h"
+#include "platform/FileSystem.h"
 #include "platform/Program.h"
 #include "base/Exception.h"
 #include "ui/Application.h"
 #include "ui/headless/HeadlessBackend.h"
+#include "services/LorivexUtils.h"
+#include "platform/Versions.h"
 
 namespace lorivex::cli {
 
@@ -246,7 +249,9 @@ int lorivex::platform::ProgramMain(const std::vector<std::string>& args)
                 return 0;
             }
         try {
-            EnsureInstallRegistration();
+            // Without an installed add-in, the templates, symbols and help
+            // are looked for beside this program.
+            SetUnregisteredLorivexDir(lorivex::platform::ExtractFilePath(lorivex::platform::ProgramPath()));
             return command.Run(rest);
         } catch (const lorivex::Exception& e) {
             std::cerr << "lorivex " << command.Name << ": " << lorivex::platform::AnsiToUtf8(e.Message()) << "\n";

@@ -143,16 +143,37 @@ std::string GetUniqueID()
     return id;
 }
 
+namespace {
+
+std::string& UnregisteredLorivexDir()
+{
+    static std::string folder;
+    return folder;
+}
+
+} // namespace
+
+void SetUnregisteredLorivexDir(const std::string& folder)
+{
+    UnregisteredLorivexDir() = folder.empty() ? folder : platform::IncludeTrailingPathDelimiter(folder);
+}
+
 std::string GetLorivexDir()
 {
     return Guarded(UtilsUnit, "GetLorivexDir", [&] {
         using namespace platform;
         auto& registry = GetRegistry();
+        const std::string& fallback = UnregisteredLorivexDir();
+        if (!fallback.empty() && !registry.KeyExists(RootKey::ClassesRoot, AddInServerKey()))
+            return fallback;
         if (!registry.CanRead(RootKey::ClassesRoot, AddInServerKey()))
             throw Exception("Lorivex requires a higher permission than the current.");
         if (registry.GetValueKind(RootKey::ClassesRoot, AddInServerKey(), "") != ValueKind::String)
-            return std::string();
-        return ExtractFilePath(registry.ReadString(RootKey::ClassesRoot, AddInServerKey(), ""));
+            return fallback;
+        const std::string binary = registry.ReadString(RootKey::ClassesRoot, AddInServerKey(), "");
+        if (!fallback.empty() && !FileExists(binary))
+            return fallback;
+        return ExtractFilePath(binary);
     });
 }
 

@@ -35,6 +35,12 @@ bool DeleteFolderContents(const std::string& folder);
 std::string GetUniqueID();
 // The folder of the installed add-in binary, with a trailing path delimiter.
 std::string GetLorivexDir();
+// What GetLorivexDir answers while the add-in's class is not registered, or
+// names a binary that is gone: the command-line program gives its own
+// folder, so that a build or a copy finds the templates, symbols and help
+// beside it without writing the system's registry. Empty by default (the
+// add-in is registered whenever Word loads it).
+void SetUnregisteredLorivexDir(const std::string& folder);
 
 // Document properties carry the per-document settings. Names compare
 // without regard to case; a missing custom property reads as empty text.

@@ -3,7 +3,9 @@
 
 #include "e2e/EndToEnd.h"
 #include "platform/FileSystem.h"
+#include "platform/Registry.h"
 #include "platform/Versions.h"
+#include "services/LorivexUtils.h"
 
 namespace lorivex::test {
 namespace {
@@ -30,6 +32,39 @@ TEST(CommandLine, HelpListsTheCommandsAndEachHasItsOwn)
     auto badFlag = RunLorivex({"compile", "--toc-please"}, temp.Path());
     EXPECT_EQ(badFlag.exitCode, 2);
     EXPECT_NE(badFlag.output.find("unknown option '--toc-please'"), std::string::npos);
+}
+
+// Without an installed add-in the program looks for its files beside itself
+// and registers nothing: a person without the right to write the system's
+// registry runs it as well as anyone, and no class names the program as
+// its server.
+// The value of a "Label: value" line of lorivex info.
+std::string InfoLine(const std::string& output, const std::string& label)
+{
+    const size_t at = output.find(label + ": ");
+    if (at == std::string::npos)
+        return "(no " + label + ")";
+    const size_t start = at + label.size() + 2;
+    return output.substr(start, output.find_first_of("\r\n", start) - start);
+}
+
+TEST(CommandLine, WithoutTheAddinTheFolderOfTheProgramServesAndNothingIsRegistered)
+{
+    ScopedSettings settings;
+    TempFolder temp;
+    auto info = RunLorivex({"info"}, temp.Path());
+    EXPECT_EQ(info.exitCode, 0) << info.output;
+    const std::string folder = platform::ExtractFilePath(platform::ProgramPath());
+    EXPECT_EQ(InfoLine(info.output, "Install folder"), folder);
+#ifndef _WIN32 // the child's registry is the files the test's settings name
+    EXPECT_EQ(platform::GetRegistry().GetValueKind(platform::RootKey::ClassesRoot, AddInServerKey(), ""),
+              platform::ValueKind::None);
+#endif
+    // A registration of a binary that is gone is passed over the same way.
+    const std::string gone = platform::JoinPath(temp / "Removed", platform::AddInBinaryName());
+    platform::GetRegistry().WriteString(platform::RootKey::ClassesRoot, AddInServerKey(), "", gone);
+    info = RunLorivex({"info"}, temp.Path());
+    EXPECT_EQ(InfoLine(info.output, "Install folder"), folder);
 }
 
 TEST(CommandLine, InspectShowsHeadingsFieldsAndProperties)
