@@ -10,6 +10,7 @@
 #include "compiler/TopicProgress.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/WriteBehind.h"
 #include "platform/Locale.h"
 #include "services/DateFormat.h"
 #include "services/LorivexUtils.h"
@@ -253,10 +254,13 @@ void TLvxDocumentHelper::ExportAll(const word::DocumentPtr& document, const TCha
     chapterIndex_ = &index;
     Finally(
         [&] {
+            // A page's file is created while the next page is made.
+            platform::WriteBehind pages;
             for (size_t i = 0; i < chapters.size(); ++i) {
                 ReportTopicProgress(i + 1, chapters.size());
                 ExportTopic(document, *chapters[i], chapters, run);
             }
+            pages.Finish();
         },
         [&] { chapterIndex_ = nullptr; });
     CreateHtmlTableOfContents(chapters);

@@ -2,6 +2,7 @@
 // page, and nothing half-written is left where the page should be.
 #include "engine/html/HtmlPage.h"
 #include "platform/FileSystem.h"
+#include "platform/WriteBehind.h"
 #include "services/word/Dispatch.h"
 
 namespace lorivex::engine::html {
@@ -16,7 +17,9 @@ void SaveHtml(const DocumentModel& model, const std::string& path, const HtmlOpt
     HtmlPictures pictures(path);
     std::string page = RenderPage(model, options, pictures);
     try {
-        platform::WriteFileBytes(path, page);
+        // Inside a compile's scope the page is written on another thread;
+        // a failure then comes at the scope's end, naming the file.
+        platform::WriteFileBehind(path, std::move(page));
     } catch (const Exception& e) {
         throw word::EWordError("Cannot save \"" + path + "\": " + e.Message());
     }
