@@ -47,8 +47,8 @@ value() { # KEY [NAME]
 has_key() { run reg query "$1" >/dev/null 2>&1; }
 
 [ -e "$vendor" ] && fail "$vendor is there before the installation"
-# lorivex.exe run without an installation (the e2e tests run it) records
-# itself as the class's server, to find its templates: not the installer's.
+# A class registration another test left in the shared prefix is not the
+# installer's: cleared first.
 run reg delete "${keys[0]}" /f >/dev/null 2>&1
 for key in "${keys[@]}"; do
     has_key "$key" && fail "$key is there before the installation"
