@@ -1,6 +1,5 @@
 #include "platform/WriteBehind.h"
 
-#include "base/Exception.h"
 #include "platform/FileSystem.h"
 
 namespace lorivex::platform {
@@ -46,7 +45,7 @@ void WriteBehind::RaiseFailure()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!failure_.empty())
-        throw Exception(failure_);
+        throw EWriteBehind(failure_);
 }
 
 void WriteBehind::Queue(const std::string& path, std::string bytes)

@@ -10,7 +10,8 @@
 // time; a caller that is faster than the disk waits for room. Finish waits
 // until every file is written and raises the first failure, naming its file;
 // a scope that ends without Finish (a failure is on its way already) waits as
-// well and raises nothing.
+// well and raises nothing. A failure is also raised early, by the next file
+// handed over, and then too it names its own file, not the one being handed.
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -18,7 +19,15 @@
 #include <thread>
 #include <utility>
 
+#include "base/Exception.h"
+
 namespace lorivex::platform {
+
+// A file written behind the caller's back could not be written.
+class EWriteBehind : public Exception {
+public:
+    using Exception::Exception;
+};
 
 class WriteBehind {
 public:

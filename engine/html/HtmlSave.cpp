@@ -20,6 +20,8 @@ void SaveHtml(const DocumentModel& model, const std::string& path, const HtmlOpt
         // Inside a compile's scope the page is written on another thread;
         // a failure then comes at the scope's end, naming the file.
         platform::WriteFileBehind(path, std::move(page));
+    } catch (const platform::EWriteBehind&) {
+        throw; // an earlier page's, which names its own file
     } catch (const Exception& e) {
         throw word::EWordError("Cannot save \"" + path + "\": " + e.Message());
     }

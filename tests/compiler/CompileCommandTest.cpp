@@ -12,6 +12,8 @@
 #include "services/LorivexUtils.h"
 #include "ui/headless/Answerers.h"
 
+#include <thread>
+
 namespace lorivex::test {
 namespace {
 
@@ -120,7 +122,10 @@ TEST_F(CompileCommand, AFailedExportNamesItsTopicAndClosesItsScratchDocument)
     SetCompilerLineObserver([&](const std::string& line) {
         if (line.find("cannot be removed") == std::string::npos)
             return;
-        DeleteFolderContents(run.WorkFolder);
+        // The page before may still be on its way to the folder on the
+        // writing thread: empty the folder until it is gone for good.
+        for (int tries = 0; tries < 1000 && !DeleteFolderContents(run.WorkFolder); ++tries)
+            std::this_thread::yield();
         WriteTextFile(run.WorkFolder, "in the way");
     });
     try {

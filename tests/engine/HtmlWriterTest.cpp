@@ -2,6 +2,7 @@
 #include "Failure.h"
 #include "engine/HtmlSupport.h"
 #include "platform/CodePages.h"
+#include "platform/WriteBehind.h"
 #include "services/LorivexUtils.h"
 
 namespace lorivex::test {
@@ -234,6 +235,30 @@ TEST_F(HtmlWriting, SavingIsAtomicAndNamesTheFileOnFailure)
     auto count = App->Documents()->Count();
     document->Close(word::wdDoNotSaveChanges);
     EXPECT_EQ(App->Documents()->Count(), count - 1);
+}
+
+// In a compile, pages are written on another thread and a page that could
+// not be written fails a later save: the failure names the page that failed.
+TEST_F(HtmlWriting, APageWrittenBehindThatFailedIsNamedByItselfNotByALaterSave)
+{
+    std::string blocked = Folder / "blocked.html";
+    ASSERT_TRUE(platform::ForceDirectories(blocked + ".lxtmp"));
+    auto document = NewDocument(u"text");
+    auto save = [&](const std::string& path) {
+        document->SaveAs(std::u16string(path.begin(), path.end()), word::wdFormatFilteredHTML, false);
+    };
+    std::string message;
+    try {
+        platform::WriteBehind pages;
+        save(blocked);
+        for (int i = 0; i < 300; ++i)
+            save(Folder / ("later" + std::to_string(i) + ".html"));
+        pages.Finish();
+    } catch (const Exception& e) {
+        message = e.Message();
+    }
+    EXPECT_NE(message.find(blocked), std::string::npos) << message;
+    EXPECT_EQ(message.find("later"), std::string::npos) << message;
 }
 
 } // namespace
