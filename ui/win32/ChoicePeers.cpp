@@ -155,6 +155,9 @@ void RadioGroupPeer::PaintContent(HDC dc)
 
 LRESULT RadioGroupPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (PaintMessage(Handle(), message, wParam, result, [this](HDC dc) { PaintContent(dc); }))
+        return result;
     switch (message) {
     case WM_COMMAND:
         for (size_t i = 0; i < buttons_.size(); ++i)
@@ -167,22 +170,6 @@ LRESULT RadioGroupPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return reinterpret_cast<LRESULT>(ControlColor(reinterpret_cast<HDC>(wParam)));
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        struct End {
-            HWND window;
-            PAINTSTRUCT& ps;
-            ~End() { EndPaint(window, &ps); }
-        } end{Handle(), ps};
-        PaintBuffered(Handle(), dc, ps.rcPaint, [this](HDC buffer) { PaintContent(buffer); });
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
-        return 0;
     default:
         break;
     }

@@ -24,26 +24,10 @@ void ContainerPeer::PaintContent(HDC dc)
 
 LRESULT ContainerPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        struct End {
-            HWND window;
-            PAINTSTRUCT& ps;
-            ~End() { EndPaint(window, &ps); }
-        } end{Handle(), ps};
-        PaintBuffered(Handle(), dc, ps.rcPaint, [this](HDC buffer) { PaintContent(buffer); });
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintContent(reinterpret_cast<HDC>(wParam));
-        return 0;
-    default:
-        return WindowPeer::WindowProc(message, wParam, lParam);
-    }
+    LRESULT result = 0;
+    if (PaintMessage(Handle(), message, wParam, result, [this](HDC dc) { PaintContent(dc); }))
+        return result;
+    return WindowPeer::WindowProc(message, wParam, lParam);
 }
 
 void PanelPeer::PaintContent(HDC dc)

@@ -91,23 +91,10 @@ void GraphicPeer::ApplyVisible()
 
 LRESULT GraphicPeer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (PaintMessage(Handle(), message, wParam, result, [this](HDC dc) { PaintComposed(dc); }))
+        return result;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        struct End {
-            HWND window;
-            PAINTSTRUCT& ps;
-            ~End() { EndPaint(window, &ps); }
-        } end{Handle(), ps};
-        PaintBuffered(Handle(), dc, ps.rcPaint, [this](HDC buffer) { PaintComposed(buffer); });
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        PaintComposed(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_LBUTTONDOWN:
         // What a person calls a click: the button goes down and comes up
         // again over the control.

@@ -384,6 +384,34 @@ void PaintBuffered(HWND window, HDC target, const RECT& area, void (*paint)(void
            area.top, SRCCOPY);
 }
 
+bool PaintMessage(HWND window, UINT message, WPARAM wParam, LRESULT& result, void (*paint)(void*, HDC),
+                  void* context)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        struct End {
+            HWND window;
+            PAINTSTRUCT& ps;
+            ~End() { EndPaint(window, &ps); }
+        } end{window, ps};
+        PaintBuffered(window, dc, ps.rcPaint, paint, context);
+        result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(context, reinterpret_cast<HDC>(wParam));
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
 HBRUSH SolidBrush(TColor color)
 {
     static std::map<COLORREF, HBRUSH> brushes;

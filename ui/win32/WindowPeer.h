@@ -107,6 +107,18 @@ void PaintBuffered(HWND window, HDC target, const RECT& area, F&& paint)
     PaintBuffered(window, target, area, [](void* f, HDC dc) { (*static_cast<F*>(f))(dc); }, &paint);
 }
 
+// The painting messages of a window that the program paints whole: the
+// background is never erased, WM_PAINT paints buffered, WM_PRINTCLIENT
+// paints on the DC it brings. True, with the answer, for those three.
+bool PaintMessage(HWND window, UINT message, WPARAM wParam, LRESULT& result, void (*paint)(void*, HDC),
+                  void* context);
+template <class F>
+bool PaintMessage(HWND window, UINT message, WPARAM wParam, LRESULT& result, F&& paint)
+{
+    return PaintMessage(window, message, wParam, result, [](void* f, HDC dc) { (*static_cast<F*>(f))(dc); },
+                        &paint);
+}
+
 // A solid brush of the colour, kept for the life of the process (a control
 // may still paint with the brush it was given last).
 HBRUSH SolidBrush(TColor color);
