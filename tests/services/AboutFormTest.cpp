@@ -71,14 +71,14 @@ TEST(AboutForm, ALinkOpensItsAddressAndWithoutABrowserNothingIsRaised)
     }
     std::string opened = scratch / "opened.txt";
     std::string opener = scratch / "opener.sh";
-    test::WriteTextFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened + "'\n");
+    test::WriteTextFile(opener, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened + ".part' && mv '" + opened + ".part' '" +
+                                    opened + "'\n");
     ASSERT_EQ(chmod(opener.c_str(), 0755), 0);
     test::ScopedEnv useOpener("LORIVEX_OPEN_COMMAND", opener.c_str());
     about->SupportLink->Click();
     // The opener runs on its own, as a browser would.
     for (int i = 0; i < 100 && !platform::FileExists(opened); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(platform::ReadFileBytes(opened), LorivexSupportForum);
 }
 #endif
