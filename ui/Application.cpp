@@ -66,12 +66,15 @@ void TApplication::Synchronize(std::function<void()> call)
     std::packaged_task<void()> task(std::move(call));
     std::future<void> done = task.get_future();
     {
+        // Woken under the lock: once the call has run, the application may
+        // end at once (a worker nobody joins makes the last call of a
+        // program), and then this thread must be done with it.
         std::lock_guard lock(mutex_);
         calls_.push_back(std::move(task));
+        pending_.notify_all();
+        if (backend_)
+            backend_->WakeUp();
     }
-    pending_.notify_all();
-    if (backend_)
-        backend_->WakeUp();
     done.get();
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/Exception.h"
 #include "ui/Application.h"
+#include "ui/headless/HeadlessBackend.h"
 
 namespace lorivex::ui {
 namespace {
@@ -49,6 +50,39 @@ TEST(Synchronize, OnTheUiThreadTheCallRunsAtOnce)
     bool ran = false;
     Application().Synchronize([&] { ran = true; });
     EXPECT_TRUE(ran);
+}
+
+// A back end that is slow to wake the user-interface thread, and counts.
+class SlowWakingBackend : public headless::HeadlessBackend {
+public:
+    void WakeUp() override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ++wakeUps_;
+    }
+
+private:
+    int wakeUps_ = 0;
+};
+
+// The compiler's reader is a worker nobody joins, and its last call may be
+// the program's last work: once the call has run, the application may end at
+// once, so the worker must be done with it (and its back end) by then.
+TEST(Synchronize, TheApplicationMayEndAsSoonAsAWorkersCallHasRun)
+{
+    for (int round = 0; round < 3; ++round) {
+        auto application = std::make_unique<TApplication>();
+        application->SetBackend(std::make_unique<SlowWakingBackend>());
+        TApplication* target = application.get();
+        std::atomic<bool> ran = false;
+        std::thread worker([&] { target->Synchronize([&] { ran = true; }); });
+        while (!ran) {
+            application->WaitForMessages(std::chrono::milliseconds(100));
+            application->RunPendingCalls();
+        }
+        application.reset();
+        worker.join();
+    }
 }
 
 } // namespace
