@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer: ./tests/fuzz/run.sh [SECONDS] [BUILD]
 # (default 300 seconds each, build folder build-fuzz). Needs clang and its
 # libFuzzer runtime (Debian's clang). Seeds come from the build's sample
-# document and templates and from the program's own RTF; what a target finds
+# document and from the program's own sources; what a target finds
 # is kept in BUILD/fuzz/TARGET-crashes/, and its corpus grows in
 # BUILD/fuzz/TARGET-corpus/ from one run to the next.
 set -euo pipefail
@@ -20,17 +20,15 @@ work="$build/fuzz"
 mkdir -p "$work/docx-seeds" "$work/rtf-seeds" "$work/docx-corpus" "$work/rtf-corpus" \
   "$work/docx-crashes" "$work/rtf-crashes"
 
-# A document's seed: its fuzzed parts joined as the docx target splits them.
-for package in "$build/bin/examples/Sample.docx"; do
-  seed="$work/docx-seeds/$(basename "$package" .docx | tr ' ' _)"
-  : >"$seed"
-  first=1
-  for part in word/document.xml word/styles.xml word/_rels/document.xml.rels docProps/custom.xml \
-    word/header1.xml; do
-    [ $first = 1 ] || printf '\n\001\n' >>"$seed"
-    first=0
-    unzip -p "$package" "$part" >>"$seed" 2>/dev/null || true
-  done
+# The sample's seed: its fuzzed parts joined as the docx target splits them.
+seed="$work/docx-seeds/Sample"
+: >"$seed"
+separator=''
+for part in word/document.xml word/styles.xml word/_rels/document.xml.rels docProps/custom.xml \
+  word/header1.xml; do
+  printf "$separator" >>"$seed"
+  separator='\n\001\n'
+  unzip -p "$build/bin/examples/Sample.docx" "$part" >>"$seed" 2>/dev/null || true
 done
 # Code seeds (first byte even: a language; the target writes them as RTF and
 # reads that back) and one RTF seed (first byte odd).
